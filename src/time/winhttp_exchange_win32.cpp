@@ -1,0 +1,154 @@
+// The probe's HTTP exchange through the "WinHttp.WinHttpRequest.5.1" automation object.
+#include <ole2.h>
+#include <windows.h>
+
+#include <string>
+#include <cwchar>
+#include <vector>
+
+#include "time/com_ptr.h"
+#include "time/time_probe.h"
+
+namespace {
+
+std::wstring widen(const std::string& text) {
+    if (text.empty()) return {};
+    const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+    return wide;
+}
+
+std::string narrow(const wchar_t* wide, UINT length) {
+    if (length == 0) return {};
+    const int n = WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(length), text.data(), n, nullptr, nullptr);
+    return text;
+}
+
+// A BSTR argument that frees itself.
+class ScopedBstr {
+public:
+    explicit ScopedBstr(const std::wstring& text) : b_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
+    ScopedBstr(const ScopedBstr&) = delete;
+    ScopedBstr& operator=(const ScopedBstr&) = delete;
+    ~ScopedBstr() { SysFreeString(b_); }
+    BSTR get() const { return b_; }
+
+private:
+    BSTR b_;
+};
+
+VARIANT longArg(LONG value) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = value;
+    return v;
+}
+
+VARIANT boolArg(bool value) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_BOOL;
+    v.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+    return v;
+}
+
+VARIANT bstrArg(const ScopedBstr& text) {  // borrowed: the ScopedBstr keeps ownership
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_BSTR;
+    v.bstrVal = text.get();
+    return v;
+}
+
+VARIANT missingArg() {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_ERROR;
+    v.scode = DISP_E_PARAMNOTFOUND;
+    return v;
+}
+
+class WinHttpRequestExchange final : public DateHeaderExchange {
+public:
+    explicit WinHttpRequestExchange(ComPtr<IDispatch> request) : request_(std::move(request)) {}
+
+    // Failures are ignored here on purpose: they all end as an empty Date text.
+    void configure() {
+        std::vector<VARIANT> timeouts = {longArg(5000), longArg(10000), longArg(5000), longArg(5000)};
+        // Arguments go in reverse: resolve, connect, send, receive = 5000, 5000, 10000, 5000.
+        call(L"SetTimeouts", DISPATCH_METHOD, timeouts, nullptr);
+        std::vector<VARIANT> option = {boolArg(false), longArg(6)};  // Option(6) = redirects
+        call(L"Option", DISPATCH_PROPERTYPUT, option, nullptr);
+    }
+
+    void open(const std::string& url) override {
+        const ScopedBstr method(L"HEAD");
+        const ScopedBstr target(widen(url));
+        std::vector<VARIANT> args = {boolArg(false), bstrArg(target), bstrArg(method)};
+        call(L"Open", DISPATCH_METHOD, args, nullptr);
+    }
+
+    std::string sendAndReadDate() override {
+        std::vector<VARIANT> noBody = {missingArg()};
+        if (!call(L"Send", DISPATCH_METHOD, noBody, nullptr)) return {};
+        const ScopedBstr name(L"Date");
+        std::vector<VARIANT> args = {bstrArg(name)};
+        ScopedVariant header;
+        if (!call(L"GetResponseHeader", DISPATCH_METHOD, args, header.get())) return {};
+        if (VariantChangeType(header.get(), header.get(), 0, VT_BSTR) != S_OK) return {};
+        const BSTR text = (*header).bstrVal;
+        // The header becomes ANSI text, which ends at its first NUL; Wine even counts a
+        // terminating NUL in the string's length.
+        return text ? narrow(text, static_cast<UINT>(wcsnlen(text, SysStringLen(text)))) : std::string();
+    }
+
+private:
+    bool call(const wchar_t* member, WORD kind, std::vector<VARIANT>& args, VARIANT* result) {
+        DISPID id = 0;
+        LPOLESTR name = const_cast<LPOLESTR>(member);
+        if (FAILED(request_->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id))) return false;
+        DISPID namedPut = DISPID_PROPERTYPUT;
+        DISPPARAMS params{};
+        params.rgvarg = args.data();
+        params.cArgs = static_cast<UINT>(args.size());
+        if (kind == DISPATCH_PROPERTYPUT) {
+            params.rgdispidNamedArgs = &namedPut;
+            params.cNamedArgs = 1;
+        }
+        EXCEPINFO exception{};
+        const HRESULT hr = request_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, kind, &params, result, &exception, nullptr);
+        SysFreeString(exception.bstrSource);
+        SysFreeString(exception.bstrDescription);
+        SysFreeString(exception.bstrHelpFile);
+        return SUCCEEDED(hr);
+    }
+
+    ComPtr<IDispatch> request_;
+};
+
+ComPtr<IDispatch> createRequestObject() {
+    ComPtr<IDispatch> request;
+    CLSID clsid;
+    if (FAILED(CLSIDFromProgID(L"WinHttp.WinHttpRequest.5.1", &clsid))) return request;
+    ComPtr<IUnknown> unknown;
+    if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_ALL, IID_IUnknown, unknown.putVoid()))) return request;
+    if (FAILED(OleRun(unknown.get()))) return request;
+    unknown->QueryInterface(IID_IDispatch, request.putVoid());
+    return request;
+}
+
+uint32_t systemTicks() { return GetTickCount(); }
+
+}  // namespace
+
+ServerTime queryServerTime(const std::string& serverText) {
+    ComPtr<IDispatch> request = createRequestObject();
+    if (!request) return {};
+    WinHttpRequestExchange exchange(std::move(request));  // releases the object on every path
+    exchange.configure();
+    return queryServerTimeVia(exchange, serverText, systemTicks);
+}
