@@ -13,10 +13,36 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
+file(GLOB QUORVEL_PICTURES ${CMAKE_SOURCE_DIR}/src/ui/pictures/*)
+string(REPLACE ";" "|" QUORVEL_PICTURE_ARG "${QUORVEL_PICTURES}")
+add_custom_command(
+    OUTPUT ${CMAKE_BINARY_DIR}/pictures_data.cpp
+    COMMAND ${CMAKE_COMMAND} -DOUTPUT=${CMAKE_BINARY_DIR}/pictures_data.cpp -DFILES=${QUORVEL_PICTURE_ARG}
+            -P ${CMAKE_SOURCE_DIR}/cmake/embed.cmake
+    DEPENDS ${QUORVEL_PICTURES} ${CMAKE_SOURCE_DIR}/cmake/embed.cmake
+    COMMENT "Embedding the pictures" VERBATIM)
+
+# The Win32 layer; the controller's and the settings' calls land here at link time.
 add_library(quorvel_platform STATIC
     src/time/winhttp_exchange_win32.cpp
+    src/sync/sync_platform_win32.cpp
+    src/settings/settings_store_win32.cpp
+    src/ui/main_window_win32.cpp
+    src/ui/controls_win32.cpp
+    src/ui/balloon_win32.cpp
+    src/ui/picture_decoding_win32.cpp
+    src/ui/frame_win32.cpp
+    src/ui/themed_look_win32.cpp
+    src/ui/tray_win32.cpp
+    ${CMAKE_BINARY_DIR}/pictures_data.cpp
 )
-target_link_libraries(quorvel_platform PUBLIC quorvel_core ole32 oleaut32 uuid)
+target_include_directories(quorvel_platform PRIVATE ${JPEG_INCLUDE_DIRS})
+target_link_libraries(quorvel_platform PUBLIC quorvel_core ${JPEG_LIBRARIES} ole32 oleaut32 uuid comctl32 gdi32 shell32)
+# The core calls into the platform layer and back; let the linker see both twice.
+target_link_libraries(quorvel_core PUBLIC $<LINK_ONLY:quorvel_platform>)
+
+add_executable(Quorvel WIN32 src/sync/main_win32.cpp src/ui/quorvel.rc)
+target_link_libraries(Quorvel PRIVATE quorvel_platform -static)
 
 add_library(quorvel_test_support STATIC tests/win32/loopback_http_server.cpp)
 target_link_libraries(quorvel_test_support PUBLIC quorvel_flags ws2_32)

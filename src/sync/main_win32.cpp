@@ -1,0 +1,82 @@
+// The program's entry: platform services, the window and its creation step, the event loop.
+#include <windows.h>
+#include <ole2.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "settings/options.h"
+#include "sync/sync_state.h"
+#include "ui/frame.h"
+#include "ui/main_window_win32.h"
+#include "ui/pictures.h"
+#include "ui/tray.h"
+#include "ui/tray_logic.h"
+
+namespace {
+
+// The full path of the running executable, however long: a path cut at the buffer's end would
+// name a file that does not exist.
+std::string reportedExecutablePath() {
+    std::string path(260, '\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0) return {};
+        if (n < path.size()) {
+            path.resize(n);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+void onCreate() {
+    enableThemedLook(1);
+    applyRoundedRegion(getHandle(), 4);
+    loadOptions();
+    g_sync.serverTimeValid = 0;
+    setDisabled(Control::图形按钮_开始校准, true);
+    setTrayIcon(pictures::quorvel_ico, kTrayTip);
+    if (getChecked(Control::选择框_自动校准) != 1) g_sync.autoFetchDone = 1;
+    g_sync.exitCountdown = 5;
+    setText(Control::编辑框_系统时间, toDisplayText(now()));
+}
+
+void onDestroy() { removeTrayIcon(); }
+
+WindowBindings formBindings() {
+    WindowBindings b;
+    b.onCreate = onCreate;
+    b.onTimerTick = onTimerTick;
+    b.onClicked[static_cast<int>(Control::图形按钮_获取时间)] = fetchServerTime;
+    b.onClicked[static_cast<int>(Control::图形按钮_开始校准)] = calibrateClock;
+    b.onClicked[static_cast<int>(Control::图形按钮_最小化)] = onMinimizeClicked;
+    b.onClicked[static_cast<int>(Control::图形按钮_关闭)] = onCloseClicked;
+    b.onClicked[static_cast<int>(Control::设置按钮)] = onMenuButtonClicked;
+    b.onClicked[static_cast<int>(Control::选择框_自动校准)] = onAutoCalibrateClicked;
+    b.onClicked[static_cast<int>(Control::选择框_自动退出)] = onAutoExitClicked;
+    b.onClicked[static_cast<int>(Control::选择框_开机后自动启动)] = onStartWithWindowsClicked;
+    b.onTrayEvent = onTrayEvent;
+    b.onPictureRightButtonDown = onPictureRightButtonDown;
+    b.onMenuItem[0] = onMessageBoardSelected;
+    b.onMenuItem[1] = onChatSelected;
+    b.onMenuItem[3] = onExitSelected;
+    b.onDestroy = onDestroy;
+    return b;
+}
+
+void releaseAtExit() { releaseSyncState(); }
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    OleInitialize(nullptr);
+    const std::string path = reportedExecutablePath();
+    noteExecutablePath(path);
+    SetCurrentDirectoryA((runDirectory() + "\\").c_str());  // "C:" alone would mean C:'s current folder
+    std::atexit(releaseAtExit);
+
+    if (createMainWindow(instance, formBindings())) runEventLoop();
+    OleUninitialize();
+    return 0;
+}

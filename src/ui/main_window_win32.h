@@ -1,0 +1,33 @@
+// MainWindow on Win32: the window, its controls, its bound handlers and its event loop.
+#pragma once
+
+#include <windows.h>
+
+#include "ui/controls.h"
+
+using Handler = void (*)();
+
+// Plain functions bound to the window's events; unset ones do nothing.
+struct WindowBindings {
+    Handler onCreate = nullptr;  // the creation step, with every control in place
+    Handler onTimerTick = nullptr;
+    Handler onClicked[kControlCount] = {};
+    void (*onTrayEvent)(int kind) = nullptr;
+    void (*onPictureRightButtonDown)(int x, int y, int keys) = nullptr;
+    Handler onMenuItem[4] = {};
+    Handler onDestroy = nullptr;  // before the window's resources go
+};
+
+constexpr UINT kMenuCommandBase = 40001;
+
+// Creates the window and every control, runs the creation step, and shows it.
+bool createMainWindow(HINSTANCE instance, const WindowBindings& bindings);
+// Runs until the window is gone.
+void runEventLoop();
+// Handles one message as the event loop does (moving by drag, Esc); false on WM_QUIT.
+void dispatchWithFrameRules(MSG& msg);
+
+HWND getHandle();
+LRESULT sendMessage(UINT message, WPARAM wParam, LPARAM lParam);
+HWND controlHandle(Control control);
+HINSTANCE programInstance();

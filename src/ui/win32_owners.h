@@ -1,0 +1,60 @@
+// One move-only owner per kind of Win32 handle, so each handle is freed exactly once.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+template <typename Handle, BOOL(WINAPI* Free)(Handle)>
+class Owned {
+public:
+    Owned() = default;
+    explicit Owned(Handle h) : h_(h) {}
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    Owned(Owned&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
+    Owned& operator=(Owned&& o) noexcept {
+        if (this != &o) reset(std::exchange(o.h_, nullptr));
+        return *this;
+    }
+    ~Owned() { reset(); }
+    void reset(Handle h = nullptr) {
+        if (h_) Free(h_);
+        h_ = h;
+    }
+    Handle get() const { return h_; }
+    // Hands the handle over to a new owner (the system, for a window region).
+    Handle release() { return std::exchange(h_, nullptr); }
+    explicit operator bool() const { return h_ != nullptr; }
+
+private:
+    Handle h_ = nullptr;
+};
+
+inline BOOL WINAPI deleteGdiObject(HGDIOBJ h) { return DeleteObject(h); }
+inline BOOL WINAPI deleteBitmap(HBITMAP h) { return DeleteObject(h); }
+inline BOOL WINAPI deleteFont(HFONT h) { return DeleteObject(h); }
+inline BOOL WINAPI deleteBrush(HBRUSH h) { return DeleteObject(h); }
+inline BOOL WINAPI deleteRegion(HRGN h) { return DeleteObject(h); }
+inline BOOL WINAPI deleteDc(HDC h) { return DeleteDC(h); }
+
+using OwnedBitmap = Owned<HBITMAP, deleteBitmap>;
+using OwnedFont = Owned<HFONT, deleteFont>;
+using OwnedBrush = Owned<HBRUSH, deleteBrush>;
+using OwnedRegion = Owned<HRGN, deleteRegion>;
+using OwnedIcon = Owned<HICON, DestroyIcon>;
+using OwnedMenu = Owned<HMENU, DestroyMenu>;
+using OwnedMemoryDc = Owned<HDC, deleteDc>;
+
+// Selects an object into a DC for one scope and puts the old one back.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+    ~SelectedObject() { SelectObject(dc_, old_); }
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
