@@ -59,3 +59,20 @@ add_executable(quorvel_unit_tests_win
 )
 target_link_libraries(quorvel_unit_tests_win PRIVATE quorvel_core gtest_main -static)
 add_test(NAME unit_under_wine COMMAND quorvel_unit_tests_win)
+
+# Black-box tests: the real program under Wine, driven from a second process.
+add_executable(quorvel_blackbox_tests tests/win32/quorvel_process.cpp tests/win32/quorvel_blackbox_test.cpp
+    src/ui/form.cpp)
+target_compile_definitions(quorvel_blackbox_tests PRIVATE QUORVEL_EXE="$<TARGET_FILE:Quorvel>")
+target_link_libraries(quorvel_blackbox_tests PRIVATE quorvel_test_support quorvel_flags gtest_main advapi32 gdi32 -static)
+add_test(NAME blackbox_under_wine COMMAND quorvel_blackbox_tests)
+set_tests_properties(blackbox_under_wine PROPERTIES TIMEOUT 900)
+
+# Kernels without 32-bit support test the x86-64 build; the real PE32 program still gets a
+# smoke test, run through qemu-user (set up by scripts/setup.sh).
+if(QUORVEL_PE32_EXE)
+    add_test(NAME pe32_smoke_under_wine COMMAND quorvel_blackbox_tests
+        --gtest_filter=Program.TheWindowIsCentredRoundedAndHoldsTheWholeControlTableInOrder)
+    set_tests_properties(pe32_smoke_under_wine PROPERTIES
+        ENVIRONMENT "QUORVEL_EXE_OVERRIDE=${QUORVEL_PE32_EXE}" TIMEOUT 1200)
+endif()

@@ -1,0 +1,48 @@
+// Drives the real Quorvel.exe from a test: start it, find its window, read and click controls.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "ui/controls.h"
+
+// Waits for a condition by polling; no fixed sleeps. False when it did not hold in time.
+bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = 30000);
+
+class QuorvelProcess {
+public:
+    // httpProxy: the loopback server that stands in for every time server ("" for none).
+    explicit QuorvelProcess(const std::string& httpProxy = "");
+    ~QuorvelProcess();
+    QuorvelProcess(const QuorvelProcess&) = delete;
+    QuorvelProcess& operator=(const QuorvelProcess&) = delete;
+
+    bool started() const { return window_ != nullptr; }
+    HWND window() const { return window_; }
+    HWND control(Control c) const;
+    std::string text(Control c) const;
+    bool enabled(Control c) const;
+    int checked(Control c) const;
+    RECT rectInWindow(Control c) const;
+
+    // Real input: moves the pointer to the centre of the control (or a window point) and clicks.
+    void click(Control c) const;
+    void clickAt(int screenX, int screenY) const;
+    void pressAt(int screenX, int screenY) const;
+    void moveTo(int screenX, int screenY) const;
+    void releaseAt(int screenX, int screenY) const;
+
+    bool waitForExit(DWORD timeoutMs, DWORD* exitCode);
+    bool running() const;
+
+private:
+    PROCESS_INFORMATION process_{};
+    HWND window_ = nullptr;
+};
+
+// Registry helpers that read the shared prefix's registry directly, not through the program.
+bool registryValueExists(const char* key, const char* value, DWORD* type = nullptr);
+std::string registryText(const char* key, const char* value);
+void deleteRegistryTree(const char* key);
