@@ -67,12 +67,3 @@ target_compile_definitions(quorvel_blackbox_tests PRIVATE QUORVEL_EXE="$<TARGET_
 target_link_libraries(quorvel_blackbox_tests PRIVATE quorvel_test_support quorvel_flags gtest_main advapi32 gdi32 -static)
 add_test(NAME blackbox_under_wine COMMAND quorvel_blackbox_tests)
 set_tests_properties(blackbox_under_wine PROPERTIES TIMEOUT 900)
-
-# Kernels without 32-bit support test the x86-64 build; the real PE32 program still gets a
-# smoke test, run through qemu-user (set up by scripts/setup.sh).
-if(QUORVEL_PE32_EXE)
-    add_test(NAME pe32_smoke_under_wine COMMAND quorvel_blackbox_tests
-        --gtest_filter=Program.TheWindowIsCentredRoundedAndHoldsTheWholeControlTableInOrder)
-    set_tests_properties(pe32_smoke_under_wine PROPERTIES
-        ENVIRONMENT "QUORVEL_EXE_OVERRIDE=${QUORVEL_PE32_EXE}" TIMEOUT 1200)
-endif()

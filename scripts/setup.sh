@@ -29,18 +29,6 @@ if [ ${#missing[@]} -gt 0 ]; then
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
 fi
 
-# Some kernels run no 32-bit code at all; qemu-user then runs Wine's 32-bit loader.
-if ! "$here/scripts/i386-runs.sh"; then
-    if ! dpkg-query -W -f='${Status}' qemu-user-static 2> /dev/null | grep -q 'install ok installed'; then
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q qemu-user-static
-    fi
-    [ -e /proc/sys/fs/binfmt_misc/register ] || as_root mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
-    if [ ! -e /proc/sys/fs/binfmt_misc/quorvel-i386 ]; then
-        printf '%s' ':quorvel-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' \
-            | as_root tee /proc/sys/fs/binfmt_misc/register > /dev/null
-    fi
-fi
-
 for arch in i686 x86_64; do
     if [ ! -f "$deps/libjpeg-$arch/lib/libjpeg.a" ]; then
         echo "setup: cross-building libjpeg-turbo for $arch"

@@ -79,15 +79,15 @@ int fontLineHeight(HWND hwnd, HGDIOBJ font) {
     return metrics.tmHeight;
 }
 
-HWND createChild(const ControlSpec& spec) {
-    const HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + indexOf(spec.control)));
+HWND createChild(const ControlSpec& entry) {
+    const HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + indexOf(entry.control)));
     const DWORD child = WS_CHILD | WS_VISIBLE;
     HWND parent = g_window.hwnd;
     HINSTANCE inst = g_window.instance;
-    const int x = spec.left, y = spec.top, w = spec.width, h = spec.height;
-    switch (spec.kind) {
+    const int x = entry.left, y = entry.top, w = entry.width, h = entry.height;
+    switch (entry.kind) {
         case ControlKind::Label:
-            return CreateWindowExA(0, kLabelClass, spec.text, child, x, y, w, h, parent, id, inst, nullptr);
+            return CreateWindowExA(0, kLabelClass, entry.text, child, x, y, w, h, parent, id, inst, nullptr);
         case ControlKind::PictureBox:
             return CreateWindowExA(0, kPictureBoxClass, "", child, x, y, w, h, parent, id, inst, nullptr);
         case ControlKind::PictureButton:
@@ -95,7 +95,7 @@ HWND createChild(const ControlSpec& spec) {
         case ControlKind::EditBox: {
             const int height = editBoxHeight(h, fontLineHeight(parent, GetStockObject(DEFAULT_GUI_FONT)),
                                              GetSystemMetrics(SM_CYBORDER));
-            return CreateWindowExA(WS_EX_STATICEDGE, "EDIT", spec.text, child | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL,
+            return CreateWindowExA(WS_EX_STATICEDGE, "EDIT", entry.text, child | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL,
                                    x, y, w, height, parent, id, inst, nullptr);
         }
         case ControlKind::GroupBox:
@@ -105,7 +105,7 @@ HWND createChild(const ControlSpec& spec) {
             return CreateWindowExA(0, "COMBOBOX", "", child | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
                                    x, y, w, h + 200, parent, id, inst, nullptr);
         case ControlKind::CheckBox:
-            return CreateWindowExA(0, "BUTTON", spec.text, child | WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE | BS_VCENTER,
+            return CreateWindowExA(0, "BUTTON", entry.text, child | WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE | BS_VCENTER,
                                    x, y, w, h, parent, id, inst, nullptr);
         case ControlKind::Balloon:
         case ControlKind::Timer:
@@ -114,12 +114,12 @@ HWND createChild(const ControlSpec& spec) {
     return nullptr;
 }
 
-void setUpControl(const ControlSpec& spec, HWND hwnd) {
-    const int i = indexOf(spec.control);
-    switch (spec.kind) {
+void setUpControl(const ControlSpec& entry, HWND hwnd) {
+    const int i = indexOf(entry.control);
+    switch (entry.kind) {
         case ControlKind::Label:
-            g_window.labels[i].relief = spec.control == Control::标签1;
-            if (spec.control == Control::标_时间服务器1 || spec.control == Control::标_时间服务器2)
+            g_window.labels[i].relief = entry.control == Control::标签1;
+            if (entry.control == Control::标_时间服务器1 || entry.control == Control::标_时间服务器2)
                 g_window.labels[i].font = g_window.timeLabelFont.get();
             attachControlData(hwnd, &g_window.labels[i]);
             break;
@@ -132,7 +132,7 @@ void setUpControl(const ControlSpec& spec, HWND hwnd) {
         case ControlKind::EditBox:
         case ControlKind::CheckBox:
             SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-            if (spec.checked) SendMessageA(hwnd, BM_SETCHECK, BST_CHECKED, 0);
+            if (entry.checked) SendMessageA(hwnd, BM_SETCHECK, BST_CHECKED, 0);
             break;
         case ControlKind::ComboBox: {
             SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
@@ -286,14 +286,14 @@ bool createMainWindow(HINSTANCE instance, const WindowBindings& bindings) {
                                     kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
     if (!g_window.hwnd) return false;
 
-    for (const ControlSpec& spec : kForm) {
-        if (spec.kind == ControlKind::Timer) {
+    for (const ControlSpec& entry : kForm) {
+        if (entry.kind == ControlKind::Timer) {
             SetTimer(g_window.hwnd, kTickTimer, 1000, nullptr);
             continue;
         }
-        HWND control = createChild(spec);
-        g_window.controls[indexOf(spec.control)] = control;
-        if (control) setUpControl(spec, control);
+        HWND control = createChild(entry);
+        g_window.controls[indexOf(entry.control)] = control;
+        if (control) setUpControl(entry, control);
     }
     SetWindowSubclass(g_window.controls[indexOf(Control::分组框3)], separatorProc, 1, 0);
 

@@ -65,30 +65,30 @@ TEST_F(Program, TheWindowIsCentredRoundedAndHoldsTheWholeControlTableInOrder) {
         previousId = id;
     }
 
-    for (const ControlSpec& spec : kForm) {
-        if (spec.kind == ControlKind::Balloon || spec.kind == ControlKind::Timer) {
-            EXPECT_EQ(q.control(spec.control), nullptr);
+    for (const ControlSpec& entry : kForm) {
+        if (entry.kind == ControlKind::Balloon || entry.kind == ControlKind::Timer) {
+            EXPECT_EQ(q.control(entry.control), nullptr);
             continue;
         }
-        SCOPED_TRACE(static_cast<int>(spec.control));
-        ASSERT_NE(q.control(spec.control), nullptr);
-        const RECT r = q.rectInWindow(spec.control);
-        EXPECT_EQ(r.left, spec.left);
-        EXPECT_EQ(r.top, spec.top);
-        EXPECT_EQ(r.right - r.left, spec.width);
-        if (spec.kind == ControlKind::EditBox) {
-            EXPECT_GE(r.bottom - r.top, spec.height);
-        } else if (spec.kind != ControlKind::ComboBox) {
-            EXPECT_EQ(r.bottom - r.top, spec.height);
+        SCOPED_TRACE(static_cast<int>(entry.control));
+        ASSERT_NE(q.control(entry.control), nullptr);
+        const RECT r = q.rectInWindow(entry.control);
+        EXPECT_EQ(r.left, entry.left);
+        EXPECT_EQ(r.top, entry.top);
+        EXPECT_EQ(r.right - r.left, entry.width);
+        if (entry.kind == ControlKind::EditBox) {
+            EXPECT_GE(r.bottom - r.top, entry.height);
+        } else if (entry.kind != ControlKind::ComboBox) {
+            EXPECT_EQ(r.bottom - r.top, entry.height);
         }
-        if (spec.kind == ControlKind::Label || spec.kind == ControlKind::CheckBox) {
-            EXPECT_EQ(q.text(spec.control), spec.text);
+        if (entry.kind == ControlKind::Label || entry.kind == ControlKind::CheckBox) {
+            EXPECT_EQ(q.text(entry.control), entry.text);
         }
-        if (spec.kind == ControlKind::CheckBox) {
-            EXPECT_EQ(q.checked(spec.control), spec.checked ? 1 : 0);
+        if (entry.kind == ControlKind::CheckBox) {
+            EXPECT_EQ(q.checked(entry.control), entry.checked ? 1 : 0);
         }
-        const bool disabledAtStart = spec.control == Control::分组框3 || spec.control == Control::图形按钮_开始校准;
-        EXPECT_EQ(q.enabled(spec.control), !disabledAtStart);
+        const bool disabledAtStart = entry.control == Control::分组框3 || entry.control == Control::图形按钮_开始校准;
+        EXPECT_EQ(q.enabled(entry.control), !disabledAtStart);
     }
     EXPECT_EQ(q.text(Control::组合框1), kTimeServers[0]);
     EXPECT_EQ(SendMessageA(q.control(Control::组合框1), CB_GETCOUNT, 0, 0), 8);
