@@ -11,8 +11,7 @@ packages=(cmake make g++ python3 python3-pil
           g++-mingw-w64-i686 g++-mingw-w64-x86-64
           wine wine32:i386 wine64 xvfb xdotool imagemagick
           fonts-wqy-microhei fonts-droid-fallback
-          googletest libgtest-dev libjpeg62-turbo-dev
-          clang libclang-rt-14-dev)
+          googletest libgtest-dev libjpeg62-turbo-dev)
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     as_root dpkg --add-architecture i386

@@ -58,9 +58,9 @@ WindowBindings formBindings() {
     b.onClicked[static_cast<int>(Control::选择框_开机后自动启动)] = onStartWithWindowsClicked;
     b.onTrayEvent = onTrayEvent;
     b.onPictureRightButtonDown = onPictureRightButtonDown;
-    b.onMenuItem[0] = onMessageBoardSelected;
-    b.onMenuItem[1] = onChatSelected;
-    b.onMenuItem[3] = onExitSelected;
+    b.onMenuAction[MenuItem::MessageBoard] = onMessageBoardSelected;
+    b.onMenuAction[MenuItem::Chat] = onChatSelected;
+    b.onMenuAction[MenuItem::Exit] = onExitSelected;
     b.onDestroy = onDestroy;
     return b;
 }

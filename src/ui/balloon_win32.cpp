@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/controls.h"
+#include "ui/controls_win32.h"
 #include "ui/main_window_win32.h"
 #include "ui/win32_owners.h"
 
@@ -47,13 +48,8 @@ void paintBalloon(HWND hwnd, HDC dc) {
 }
 
 LRESULT CALLBACK balloonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (handlePaint(hwnd, message, wParam, paintBalloon)) return 0;
     switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            paintBalloon(hwnd, BeginPaint(hwnd, &ps));
-            EndPaint(hwnd, &ps);
-            return 0;
-        }
         case WM_TIMER:
             if (wParam == kHideTimer) {
                 KillTimer(hwnd, kHideTimer);
@@ -100,22 +96,19 @@ bool showBalloon(int x, int y, const std::string& message, int /*iconIndex: the 
         if (!registered) return false;
     }
     if (g_balloon.hwnd) DestroyWindow(g_balloon.hwnd);
+    const BorrowedDc screen = BorrowedDc::ofClient(nullptr);
     if (!g_balloon.font) {
-        HDC screen = GetDC(nullptr);
-        const int height = -MulDiv(9, GetDeviceCaps(screen, LOGPIXELSY), 72);
-        ReleaseDC(nullptr, screen);
+        const int height = -MulDiv(9, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
         g_balloon.font.reset(CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, "宋体"));
     }
     g_balloon.text = message;
     g_balloon.autoHide = autoHide == 1;
 
-    HDC screen = GetDC(nullptr);
     SIZE extent{};
     {
-        SelectedObject font(screen, g_balloon.font.get());
-        GetTextExtentPoint32A(screen, message.c_str(), static_cast<int>(message.size()), &extent);
+        SelectedObject font(screen.get(), g_balloon.font.get());
+        GetTextExtentPoint32A(screen.get(), message.c_str(), static_cast<int>(message.size()), &extent);
     }
-    ReleaseDC(nullptr, screen);
     const int width = extent.cx + 16;
     const int height = extent.cy + 12 + kTail;
     // The pointer's tip sits on the requested point; the body lies above and to its left.

@@ -36,16 +36,8 @@ void paintLabel(HWND hwnd, HDC dc) {
 }
 
 LRESULT CALLBACK labelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (handlePaint(hwnd, message, wParam, paintLabel)) return 0;
     switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            paintLabel(hwnd, BeginPaint(hwnd, &ps));
-            EndPaint(hwnd, &ps);
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            paintLabel(hwnd, reinterpret_cast<HDC>(wParam));
-            return 0;
         case WM_SETTEXT: {
             const LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
             InvalidateRect(hwnd, nullptr, FALSE);
@@ -69,21 +61,12 @@ void paintPictureBox(HWND hwnd, HDC dc) {
 }
 
 LRESULT CALLBACK pictureBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (handlePaint(hwnd, message, wParam, paintPictureBox)) return 0;
     switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            paintPictureBox(hwnd, BeginPaint(hwnd, &ps));
-            EndPaint(hwnd, &ps);
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            paintPictureBox(hwnd, reinterpret_cast<HDC>(wParam));
-            return 0;
         case WM_ERASEBKGND:
             return 1;
         case WM_RBUTTONDOWN:
-            // The parent learns of it as a command of its own kind.
-            SendMessageA(GetParent(hwnd), WM_APP + 2, wParam, lParam);
+            SendMessageA(GetParent(hwnd), kPictureRightButtonMessage, wParam, lParam);
             return 0;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
@@ -106,25 +89,17 @@ void carryOut(HWND hwnd, const ButtonReaction& r) {
     if (r.clicked) notifyParent(hwnd, BN_CLICKED);
 }
 
+void paintPictureButtonWindow(HWND hwnd, HDC dc) {
+    RECT r;
+    GetClientRect(hwnd, &r);
+    paintPictureButton(dc, r, *dataOf<PictureButtonData>(hwnd));
+}
+
 LRESULT CALLBACK pictureButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     PictureButtonData* data = dataOf<PictureButtonData>(hwnd);
     if (!data) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (handlePaint(hwnd, message, wParam, paintPictureButtonWindow)) return 0;
     switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
-            RECT r;
-            GetClientRect(hwnd, &r);
-            paintPictureButton(dc, r, *data);
-            EndPaint(hwnd, &ps);
-            return 0;
-        }
-        case WM_PRINTCLIENT: {
-            RECT r;
-            GetClientRect(hwnd, &r);
-            paintPictureButton(reinterpret_cast<HDC>(wParam), r, *data);
-            return 0;
-        }
         case WM_ERASEBKGND:
             return 1;
         case WM_MOUSEMOVE:
@@ -146,11 +121,7 @@ LRESULT CALLBACK pictureButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
             carryOut(hwnd, onLeftUp(data->model, pointerInside(hwnd, lParam)));
             return 0;
         case WM_CAPTURECHANGED:
-            if (reinterpret_cast<HWND>(lParam) != hwnd && data->model.captured) {
-                data->model.captured = false;
-                data->model.state = ButtonState::Normal;
-                InvalidateRect(hwnd, nullptr, FALSE);
-            }
+            if (reinterpret_cast<HWND>(lParam) != hwnd) carryOut(hwnd, onCaptureLost(data->model));
             return 0;
         case WM_ENABLE:
             carryOut(hwnd, onEnabledChanged(data->model, wParam != 0));
@@ -170,6 +141,18 @@ bool registerClass(HINSTANCE instance, const char* name, WNDPROC proc, UINT styl
 }
 
 }  // namespace
+
+bool handlePaint(HWND hwnd, UINT message, WPARAM wParam, PaintRoutine paint) {
+    if (message == WM_PRINTCLIENT) {
+        paint(hwnd, reinterpret_cast<HDC>(wParam));
+        return true;
+    }
+    if (message != WM_PAINT) return false;
+    PAINTSTRUCT ps;
+    paint(hwnd, BeginPaint(hwnd, &ps));
+    EndPaint(hwnd, &ps);
+    return true;
+}
 
 void paintPictureButton(HDC dc, const RECT& area, const PictureButtonData& data) {
     FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));

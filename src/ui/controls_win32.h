@@ -17,6 +17,9 @@ bool registerControlClasses(HINSTANCE instance);
 
 constexpr COLORREF kTextColour = RGB(44, 118, 158);
 
+// A picture box tells its parent of a right-button press with this message (same parameters).
+constexpr UINT kPictureRightButtonMessage = WM_APP + 2;
+
 // Per-control data, owned by the main window's record and attached to the control's HWND.
 struct LabelData {
     HFONT font = nullptr;  // not owned
@@ -32,6 +35,10 @@ struct PictureButtonData {
     std::array<HBITMAP, 4> pictures{};  // normal, mouse over, pressed, disabled; not owned
     bool tracking = false;
 };
+
+// Serves WM_PAINT and WM_PRINTCLIENT with one paint routine; false for any other message.
+using PaintRoutine = void (*)(HWND, HDC);
+bool handlePaint(HWND hwnd, UINT message, WPARAM wParam, PaintRoutine paint);
 
 // Draws a picture button as it looks now (also used on a memory DC by tests).
 void paintPictureButton(HDC dc, const RECT& area, const PictureButtonData& data);

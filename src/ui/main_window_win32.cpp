@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,6 @@ namespace {
 
 const char kWindowClass[] = "QuorvelMainWindow";
 constexpr UINT kDestroyRequest = WM_APP + 1;
-constexpr UINT kPictureRightDown = WM_APP + 2;
 constexpr UINT_PTR kTickTimer = 1;
 constexpr int kFirstControlId = 100;
 constexpr COLORREF kSeparatorColour = RGB(213, 230, 238);
@@ -69,13 +69,10 @@ void loadPictures() {
 }
 
 int fontLineHeight(HWND hwnd, HGDIOBJ font) {
-    HDC dc = GetDC(hwnd);
+    const BorrowedDc dc = BorrowedDc::ofClient(hwnd);
+    const SelectedObject selected(dc.get(), font);
     TEXTMETRICA metrics{};
-    {
-        SelectedObject selected(dc, font);
-        GetTextMetricsA(dc, &metrics);
-    }
-    ReleaseDC(hwnd, dc);
+    GetTextMetricsA(dc.get(), &metrics);
     return metrics.tmHeight;
 }
 
@@ -167,8 +164,9 @@ void run(Handler h) {
 
 LRESULT onCommand(WPARAM wParam) {
     const int id = LOWORD(wParam);
-    if (id >= static_cast<int>(kMenuCommandBase) && id < static_cast<int>(kMenuCommandBase) + 4) {
-        run(g_window.bindings.onMenuItem[id - kMenuCommandBase]);
+    const int action = id - static_cast<int>(kMenuCommandBase);
+    if (action >= 0 && action < static_cast<int>(std::size(g_window.bindings.onMenuAction))) {
+        run(g_window.bindings.onMenuAction[action]);
         return 0;
     }
     if (isControlId(id) && HIWORD(wParam) == BN_CLICKED) run(g_window.bindings.onClicked[indexOf(controlOfId(id))]);
@@ -203,7 +201,7 @@ LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORLISTBOX:
             return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        case kPictureRightDown:
+        case kPictureRightButtonMessage:
             if (g_window.bindings.onPictureRightButtonDown)
                 g_window.bindings.onPictureRightButtonDown(static_cast<short>(LOWORD(lParam)),
                                                            static_cast<short>(HIWORD(lParam)), static_cast<int>(wParam));
@@ -229,17 +227,15 @@ LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
+void paintSeparator(HWND hwnd, HDC dc) {
+    RECT r;
+    GetClientRect(hwnd, &r);
+    FillRect(dc, &r, g_window.separatorBrush.get());
+}
+
 // Fills the one-pixel group box with the separator colour instead of drawing a frame.
 LRESULT CALLBACK separatorProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-    if (message == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        RECT r;
-        GetClientRect(hwnd, &r);
-        FillRect(dc, &r, g_window.separatorBrush.get());
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
+    if (handlePaint(hwnd, message, wParam, paintSeparator)) return 0;
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 

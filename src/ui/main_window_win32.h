@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "ui/controls.h"
+#include "ui/tray_logic.h"
 
 using Handler = void (*)();
 
@@ -14,17 +15,19 @@ struct WindowBindings {
     Handler onClicked[kControlCount] = {};
     void (*onTrayEvent)(int kind) = nullptr;
     void (*onPictureRightButtonDown)(int x, int y, int keys) = nullptr;
-    Handler onMenuItem[4] = {};
+    Handler onMenuAction[MenuItem::Exit + 1] = {};  // by the item's action
     Handler onDestroy = nullptr;  // before the window's resources go
 };
 
+// A menu item's command is this plus its action.
 constexpr UINT kMenuCommandBase = 40001;
 
 // Creates the window and every control, runs the creation step, and shows it.
 bool createMainWindow(HINSTANCE instance, const WindowBindings& bindings);
 // Runs until the window is gone.
 void runEventLoop();
-// Handles one message as the event loop does (moving by drag, Esc); false on WM_QUIT.
+// Handles one message as the event loop does: a press on the background, a label or a picture
+// box starts a move, and Esc closes the window.
 void dispatchWithFrameRules(MSG& msg);
 
 HWND getHandle();

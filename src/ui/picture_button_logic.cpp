@@ -62,6 +62,14 @@ ButtonReaction onEnabledChanged(PictureButtonModel& b, bool enabled) {
     return r;
 }
 
+ButtonReaction onCaptureLost(PictureButtonModel& b) {
+    ButtonReaction r;
+    if (!b.captured) return r;
+    b.captured = false;
+    r.repaint = setState(b, ButtonState::Normal);
+    return r;
+}
+
 ButtonPicture choosePicture(const PictureButtonModel& b, const ButtonPictures& available) {
     if (!b.enabled && available.hasDisabled) return ButtonPicture::Disabled;
     if (b.state == ButtonState::MouseOver && available.hasMouseOver) return ButtonPicture::MouseOver;

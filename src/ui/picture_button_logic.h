@@ -22,6 +22,8 @@ ButtonReaction onPointerLeave(PictureButtonModel& b);
 ButtonReaction onLeftDown(PictureButtonModel& b);
 ButtonReaction onLeftUp(PictureButtonModel& b, bool inside);
 ButtonReaction onEnabledChanged(PictureButtonModel& b, bool enabled);
+// Another window took the mouse (a menu, the system): the press is abandoned, no click.
+ButtonReaction onCaptureLost(PictureButtonModel& b);
 
 struct ButtonPictures {
     bool hasMouseOver = true, hasPressed = true, hasDisabled = false;

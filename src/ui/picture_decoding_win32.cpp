@@ -22,13 +22,14 @@ struct JpegErrorJump {
 
 void jumpOnError(j_common_ptr info) { longjmp(reinterpret_cast<JpegErrorJump*>(info->err)->jump, 1); }
 
-// libjpeg reports errors by longjmp, so nothing with a destructor may live in this frame.
+// libjpeg reports errors by longjmp, so nothing with a destructor may live in this frame, and
+// the handle is volatile so that its value is still known after the jump.
 HBITMAP decodeJpegRaw(const ByteBlock& block) {
     jpeg_decompress_struct info;
     JpegErrorJump error;
     info.err = jpeg_std_error(&error.manager);
     error.manager.error_exit = jumpOnError;
-    HBITMAP bitmap = nullptr;
+    HBITMAP volatile bitmap = nullptr;
     if (setjmp(error.jump)) {
         jpeg_destroy_decompress(&info);
         if (bitmap) DeleteObject(bitmap);

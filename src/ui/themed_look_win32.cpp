@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/frame.h"
+#include "ui/win32_owners.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ COLORREF lessened(COLORREF c) {
 }
 
 void drawFrame(HWND hwnd) {
-    HDC dc = GetWindowDC(hwnd);
+    const BorrowedDc dc = BorrowedDc::ofWholeWindow(hwnd);
     RECT r;
     GetWindowRect(hwnd, &r);
     OffsetRect(&r, -r.left, -r.top);
@@ -33,14 +34,11 @@ void drawFrame(HWND hwnd) {
     const bool readOnly = (GetWindowLongA(hwnd, GWL_STYLE) & ES_READONLY) != 0;
     const COLORREF outer = disabled ? lessened(GetSysColor(COLOR_BTNFACE)) : kSchemeFrames[g_look.scheme - 1];
     const COLORREF inner = disabled || readOnly ? GetSysColor(COLOR_BTNFACE) : GetSysColor(COLOR_WINDOW);
-    HBRUSH outerBrush = CreateSolidBrush(outer);
-    FrameRect(dc, &r, outerBrush);
-    DeleteObject(outerBrush);
+    const OwnedBrush outerBrush(CreateSolidBrush(outer));
+    FrameRect(dc.get(), &r, outerBrush.get());
     InflateRect(&r, -1, -1);
-    HBRUSH innerBrush = CreateSolidBrush(inner);
-    FrameRect(dc, &r, innerBrush);
-    DeleteObject(innerBrush);
-    ReleaseDC(hwnd, dc);
+    const OwnedBrush innerBrush(CreateSolidBrush(inner));
+    FrameRect(dc.get(), &r, innerBrush.get());
 }
 
 LRESULT CALLBACK themedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {

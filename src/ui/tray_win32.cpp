@@ -80,11 +80,11 @@ void popUpMenu() {
     if (!window) return;
     OwnedMenu menu(CreatePopupMenu());
     if (!menu) return;
-    for (size_t i = 0; i < kMenuItems.size(); ++i) {
-        if (kMenuItems[i].action == MenuItem::Separator)
+    for (const MenuItem& item : kMenuItems) {
+        if (item.action == MenuItem::Separator)
             AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
         else
-            AppendMenuA(menu.get(), MF_STRING, kMenuCommandBase + i, kMenuItems[i].text);
+            AppendMenuA(menu.get(), MF_STRING, kMenuCommandBase + item.action, item.text);
     }
     POINT cursor;
     GetCursorPos(&cursor);

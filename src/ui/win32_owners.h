@@ -31,7 +31,6 @@ private:
     Handle h_ = nullptr;
 };
 
-inline BOOL WINAPI deleteGdiObject(HGDIOBJ h) { return DeleteObject(h); }
 inline BOOL WINAPI deleteBitmap(HBITMAP h) { return DeleteObject(h); }
 inline BOOL WINAPI deleteFont(HFONT h) { return DeleteObject(h); }
 inline BOOL WINAPI deleteBrush(HBRUSH h) { return DeleteObject(h); }
@@ -45,6 +44,24 @@ using OwnedRegion = Owned<HRGN, deleteRegion>;
 using OwnedIcon = Owned<HICON, DestroyIcon>;
 using OwnedMenu = Owned<HMENU, DestroyMenu>;
 using OwnedMemoryDc = Owned<HDC, deleteDc>;
+
+// A DC borrowed from a window (its client area or the whole window) and given back at scope end.
+class BorrowedDc {
+public:
+    static BorrowedDc ofClient(HWND window) { return BorrowedDc(window, GetDC(window)); }
+    static BorrowedDc ofWholeWindow(HWND window) { return BorrowedDc(window, GetWindowDC(window)); }
+    BorrowedDc(const BorrowedDc&) = delete;
+    BorrowedDc& operator=(const BorrowedDc&) = delete;
+    ~BorrowedDc() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    HDC get() const { return dc_; }
+
+private:
+    BorrowedDc(HWND window, HDC dc) : window_(window), dc_(dc) {}
+    HWND window_;
+    HDC dc_;
+};
 
 // Selects an object into a DC for one scope and puts the old one back.
 class SelectedObject {

@@ -35,6 +35,11 @@ TEST(PictureButton, APressDraggedOffAndReleasedElsewhereIsNoClick) {
     EXPECT_EQ(b.state, ButtonState::Pressed);
     onPointerMove(b, false, true);
     EXPECT_FALSE(onLeftUp(b, false).clicked);
+
+    onLeftDown(b);
+    EXPECT_TRUE(onCaptureLost(b).repaint);  // a menu or the system took the mouse
+    EXPECT_EQ(b.state, ButtonState::Normal);
+    EXPECT_FALSE(onLeftUp(b, true).clicked);
 }
 
 TEST(PictureButton, ADisabledButtonIgnoresTheMouseAndShowsItsDisabledPicture) {

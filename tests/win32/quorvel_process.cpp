@@ -95,6 +95,21 @@ bool QuorvelProcess::waitForExit(DWORD timeoutMs, DWORD* exitCode) {
     return true;
 }
 
+GUITHREADINFO QuorvelProcess::threadState() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info);
+    return info;
+}
+
+void pressKey(WORD virtualKey) {
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+}
+
 HWND QuorvelProcess::control(Control c) const {
     return window_ ? GetDlgItem(window_, 100 + static_cast<int>(c)) : nullptr;
 }

@@ -35,12 +35,17 @@ public:
     void releaseAt(int screenX, int screenY) const;
 
     bool waitForExit(DWORD timeoutMs, DWORD* exitCode);
+    // What the program's user-interface thread holds now: focus, capture, move loop.
+    GUITHREADINFO threadState() const;
     bool running() const;
 
 private:
     PROCESS_INFORMATION process_{};
     HWND window_ = nullptr;
 };
+
+// Real keyboard input: one press and release of a key.
+void pressKey(WORD virtualKey);
 
 // Registry helpers that read the shared prefix's registry directly, not through the program.
 bool registryValueExists(const char* key, const char* value, DWORD* type = nullptr);
