@@ -64,6 +64,7 @@ add_test(NAME unit_under_wine COMMAND quorvel_unit_tests_win)
 add_executable(quorvel_blackbox_tests tests/win32/quorvel_process.cpp tests/win32/quorvel_blackbox_test.cpp
     src/ui/form.cpp)
 target_compile_definitions(quorvel_blackbox_tests PRIVATE QUORVEL_EXE="$<TARGET_FILE:Quorvel>")
+add_dependencies(quorvel_blackbox_tests Quorvel)  # the program it drives must be current
 target_link_libraries(quorvel_blackbox_tests PRIVATE quorvel_test_support quorvel_flags gtest_main advapi32 gdi32 -static)
 add_test(NAME blackbox_under_wine COMMAND quorvel_blackbox_tests)
 set_tests_properties(blackbox_under_wine PROPERTIES TIMEOUT 900)
