@@ -36,5 +36,8 @@ stop_test_display() {
     for tree in build/win32 build/win64; do
         [ -d "$here/$tree/wineprefix" ] && WINEPREFIX="$here/$tree/wineprefix" wineserver -k > /dev/null 2>&1 || true
     done
-    [ -n "${test_display_pid:-}" ] && kill "$test_display_pid" 2> /dev/null || true
+    if [ -n "${test_display_pid:-}" ]; then
+        kill "$test_display_pid" 2> /dev/null || true
+        wait "$test_display_pid" 2> /dev/null || true
+    fi
 }
