@@ -11,7 +11,8 @@ packages=(cmake make g++ python3 python3-pil
           g++-mingw-w64-i686 g++-mingw-w64-x86-64
           wine wine32:i386 wine64 xvfb xdotool imagemagick
           fonts-wqy-microhei fonts-droid-fallback
-          googletest libgtest-dev libjpeg62-turbo-dev)
+          googletest libgtest-dev libjpeg62-turbo-dev
+          locales clang libclang-rt-14-dev)
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     as_root dpkg --add-architecture i386
@@ -26,6 +27,14 @@ if [ ${#missing[@]} -gt 0 ]; then
     echo "setup: installing ${missing[*]}"
     as_root apt-get update -q
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
+fi
+
+# The program's texts are GBK: Wine takes code page 936 only from an installed Chinese locale.
+if ! locale -a 2> /dev/null | grep -qix 'zh_CN.utf8'; then
+    echo "setup: generating the zh_CN.UTF-8 locale"
+    grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen 2> /dev/null ||
+        echo 'zh_CN.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen > /dev/null
+    as_root locale-gen > /dev/null
 fi
 
 for arch in i686 x86_64; do
