@@ -34,12 +34,14 @@ private:
 inline BOOL WINAPI deleteBitmap(HBITMAP h) { return DeleteObject(h); }
 inline BOOL WINAPI deleteFont(HFONT h) { return DeleteObject(h); }
 inline BOOL WINAPI deleteBrush(HBRUSH h) { return DeleteObject(h); }
+inline BOOL WINAPI deletePen(HPEN h) { return DeleteObject(h); }
 inline BOOL WINAPI deleteRegion(HRGN h) { return DeleteObject(h); }
 inline BOOL WINAPI deleteDc(HDC h) { return DeleteDC(h); }
 
 using OwnedBitmap = Owned<HBITMAP, deleteBitmap>;
 using OwnedFont = Owned<HFONT, deleteFont>;
 using OwnedBrush = Owned<HBRUSH, deleteBrush>;
+using OwnedPen = Owned<HPEN, deletePen>;
 using OwnedRegion = Owned<HRGN, deleteRegion>;
 using OwnedIcon = Owned<HICON, DestroyIcon>;
 using OwnedMenu = Owned<HMENU, DestroyMenu>;
