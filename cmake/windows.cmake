@@ -51,6 +51,11 @@ add_executable(quorvel_probe_tests tests/win32/time_probe_win32_test.cpp tests/w
 target_link_libraries(quorvel_probe_tests PRIVATE quorvel_platform quorvel_test_support gtest -static)
 add_test(NAME probe_under_wine COMMAND quorvel_probe_tests)
 
+# The option store against the real registry of the test prefix.
+add_executable(quorvel_store_tests tests/win32/settings_store_win32_test.cpp)
+target_link_libraries(quorvel_store_tests PRIVATE quorvel_platform quorvel_core gtest_main -static)
+add_test(NAME store_under_wine COMMAND quorvel_store_tests)
+
 # The portable suite again, built by the target's compiler and run on the target's runtime.
 add_executable(quorvel_unit_tests_win
     tests/native/date_time_test.cpp
@@ -61,10 +66,19 @@ target_link_libraries(quorvel_unit_tests_win PRIVATE quorvel_core gtest_main -st
 add_test(NAME unit_under_wine COMMAND quorvel_unit_tests_win)
 
 # Black-box tests: the real program under Wine, driven from a second process.
-add_executable(quorvel_blackbox_tests tests/win32/quorvel_process.cpp tests/win32/quorvel_blackbox_test.cpp
+add_executable(quorvel_blackbox_tests
+    tests/win32/quorvel_process.cpp
+    tests/win32/blackbox.cpp
+    tests/win32/blackbox_window_test.cpp
+    tests/win32/blackbox_sync_test.cpp
+    tests/win32/blackbox_settings_test.cpp
+    tests/win32/blackbox_tray_test.cpp
     src/ui/form.cpp)
-target_compile_definitions(quorvel_blackbox_tests PRIVATE QUORVEL_EXE="$<TARGET_FILE:Quorvel>")
+# The browser the web links reach in the test prefix: a script that records the address.
+configure_file(tests/win32/record-browser.sh ${CMAKE_CURRENT_BINARY_DIR}/browser/record-browser.sh COPYONLY)
+target_compile_definitions(quorvel_blackbox_tests PRIVATE QUORVEL_EXE="$<TARGET_FILE:Quorvel>"
+    QUORVEL_BROWSER_SCRIPT="${CMAKE_CURRENT_BINARY_DIR}/browser/record-browser.sh")
 add_dependencies(quorvel_blackbox_tests Quorvel)  # the program it drives must be current
-target_link_libraries(quorvel_blackbox_tests PRIVATE quorvel_test_support quorvel_flags gtest_main advapi32 gdi32 -static)
+target_link_libraries(quorvel_blackbox_tests PRIVATE quorvel_test_support quorvel_flags gtest_main advapi32 gdi32 shell32 -static)
 add_test(NAME blackbox_under_wine COMMAND quorvel_blackbox_tests)
 set_tests_properties(blackbox_under_wine PROPERTIES TIMEOUT 900)
