@@ -113,7 +113,7 @@ bool showBalloon(int x, int y, const std::string& message, int /*iconIndex: the 
     const int height = extent.cy + 12 + kTail;
     // The pointer's tip sits on the requested point; the body lies above and to its left.
     g_balloon.hwnd = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_NOACTIVATE,
-                                     kBalloonClassName, "", WS_POPUP, x - width + 12, y - height, width, height, owner,
+                                     kBalloonClassName, message.c_str(), WS_POPUP, x - width + 12, y - height, width, height, owner,
                                      nullptr, programInstance(), nullptr);
     if (!g_balloon.hwnd) return false;
     g_balloon.alpha = 0;

@@ -60,11 +60,10 @@ bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
 }
 
 QuorvelProcess::QuorvelProcess(const std::string& httpProxy) {
-    if (httpProxy.empty())
-        SetEnvironmentVariableA("http_proxy", nullptr);
-    else
-        SetEnvironmentVariableA("http_proxy", httpProxy.c_str());
-    std::string command = "\"" + programPath() + "\"";
+    // Without a test server, a port where nothing listens: no test ever reaches the internet.
+    SetEnvironmentVariableA("http_proxy", httpProxy.empty() ? "http://127.0.0.1:9" : httpProxy.c_str());
+    path_ = programPath();
+    std::string command = "\"" + path_ + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_))
@@ -147,6 +146,16 @@ void QuorvelProcess::clickAt(int x, int y) const {
 void QuorvelProcess::pressAt(int x, int y) const {
     sendMouse(x, y, 0);
     sendMouse(x, y, MOUSEEVENTF_LEFTDOWN);
+}
+
+void QuorvelProcess::rightPressAt(int x, int y) const {
+    sendMouse(x, y, 0);
+    sendMouse(x, y, MOUSEEVENTF_RIGHTDOWN);
+}
+
+void QuorvelProcess::rightReleaseAt(int x, int y) const {
+    sendMouse(x, y, 0);
+    sendMouse(x, y, MOUSEEVENTF_RIGHTUP);
 }
 
 void QuorvelProcess::moveTo(int x, int y) const { sendMouse(x, y, 0); }

@@ -13,13 +13,17 @@ bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = 30000);
 
 class QuorvelProcess {
 public:
-    // httpProxy: the loopback server that stands in for every time server ("" for none).
+    // httpProxy: the loopback server that stands in for every time server ("" for one that
+    // refuses every connection).
     explicit QuorvelProcess(const std::string& httpProxy = "");
     ~QuorvelProcess();
     QuorvelProcess(const QuorvelProcess&) = delete;
     QuorvelProcess& operator=(const QuorvelProcess&) = delete;
 
     bool started() const { return window_ != nullptr; }
+    // The Windows path the program was started from.
+    std::string executablePath() const { return path_; }
+    DWORD processId() const { return process_.dwProcessId; }
     HWND window() const { return window_; }
     HWND control(Control c) const;
     std::string text(Control c) const;
@@ -31,6 +35,8 @@ public:
     void click(Control c) const;
     void clickAt(int screenX, int screenY) const;
     void pressAt(int screenX, int screenY) const;
+    void rightPressAt(int screenX, int screenY) const;
+    void rightReleaseAt(int screenX, int screenY) const;
     void moveTo(int screenX, int screenY) const;
     void releaseAt(int screenX, int screenY) const;
 
@@ -42,6 +48,7 @@ public:
 private:
     PROCESS_INFORMATION process_{};
     HWND window_ = nullptr;
+    std::string path_;
 };
 
 // Real keyboard input: one press and release of a key.

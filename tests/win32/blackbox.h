@@ -1,0 +1,42 @@
+// What the black-box suites share: a clean registry per test, time-server answers, the menu.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "loopback_http_server.h"
+#include "quorvel_process.h"
+
+extern const char kRudo[];
+extern const char kRunKey[];
+
+// Every test starts with no remembered options.
+class Program : public testing::Test {
+protected:
+    void SetUp() override;
+};
+
+// The answer of a good server: its current time.
+HttpAnswer dateNow(const HttpRequestHead&);
+// Its current time, answered early in a second so that Wine takes it as the clock's own time.
+HttpAnswer dateNowEarlyInASecond(const HttpRequestHead&);
+
+// The pop-up menu when it is open.
+HWND openMenu();
+// True when the window still stands after handling every message posted to it before.
+bool windowSurvivesItsPostedMessages(const QuorvelProcess& q);
+
+// The error box "错误" of a refused clock change, and whether it holds a text.
+HWND clockRefusedBox();
+bool boxHoldsText(HWND box, const char* text);
+
+// The calibration notice when it is showing.
+HWND shownBalloon();
+
+// Sets a REG_SZ (empty) or REG_DWORD value under HKLM, creating the key.
+void storeText(const char* key, const char* value, const std::string& text);
+void storeInteger(const char* key, const char* value, DWORD data);
