@@ -72,13 +72,15 @@ VARIANT missingArg() {
     return v;
 }
 
+constexpr LONG kReceiveTimeoutMs = 5000;
+
 class WinHttpRequestExchange final : public DateHeaderExchange {
 public:
     explicit WinHttpRequestExchange(ComPtr<IDispatch> request) : request_(std::move(request)) {}
 
     // Failures are ignored here on purpose: they all end as an empty Date text.
     void configure() {
-        std::vector<VARIANT> timeouts = {longArg(5000), longArg(10000), longArg(5000), longArg(5000)};
+        std::vector<VARIANT> timeouts = {longArg(kReceiveTimeoutMs), longArg(10000), longArg(5000), longArg(5000)};
         // Arguments go in reverse: resolve, connect, send, receive = 5000, 5000, 10000, 5000.
         call(L"SetTimeouts", DISPATCH_METHOD, timeouts, nullptr);
         std::vector<VARIANT> option = {boolArg(false), longArg(6)};  // Option(6) = redirects
@@ -88,13 +90,25 @@ public:
     void open(const std::string& url) override {
         const ScopedBstr method(L"HEAD");
         const ScopedBstr target(widen(url));
-        std::vector<VARIANT> args = {boolArg(false), bstrArg(target), bstrArg(method)};
+        // Asynchronous, so that the wait for the answer is bounded below (see sendAndReadDate).
+        std::vector<VARIANT> args = {boolArg(true), bstrArg(target), bstrArg(method)};
         call(L"Open", DISPATCH_METHOD, args, nullptr);
     }
 
     std::string sendAndReadDate() override {
         std::vector<VARIANT> noBody = {missingArg()};
         if (!call(L"Send", DISPATCH_METHOD, noBody, nullptr)) return {};
+        // Sent asynchronously, so the wait for the answer is bounded by the receive time-out
+        // even where WinHTTP applies that time-out only to the body.
+        std::vector<VARIANT> waitSeconds = {longArg(kReceiveTimeoutMs / 1000)};
+        ScopedVariant answered;
+        if (!call(L"WaitForResponse", DISPATCH_METHOD, waitSeconds, answered.get()) ||
+            VariantChangeType(answered.get(), answered.get(), 0, VT_BOOL) != S_OK ||
+            (*answered).boolVal == VARIANT_FALSE) {
+            std::vector<VARIANT> none;
+            call(L"Abort", DISPATCH_METHOD, none, nullptr);
+            return {};
+        }
         const ScopedBstr name(L"Date");
         std::vector<VARIANT> args = {bstrArg(name)};
         ScopedVariant header;
@@ -143,12 +157,37 @@ ComPtr<IDispatch> createRequestObject() {
 
 uint32_t systemTicks() { return GetTickCount(); }
 
+struct ProbeJob {
+    const std::string& serverText;
+    ServerTime result;
+};
+
+DWORD WINAPI runProbe(void* parameter) {
+    auto* job = static_cast<ProbeJob*>(parameter);
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    {
+        ComPtr<IDispatch> request = createRequestObject();
+        if (request) {
+            WinHttpRequestExchange exchange(std::move(request));  // releases the object on every path
+            exchange.configure();
+            job->result = queryServerTimeVia(exchange, job->serverText, systemTicks);
+        }
+    }
+    if (SUCCEEDED(com)) CoUninitialize();
+    return 0;
+}
+
 }  // namespace
 
+// The exchange runs on a thread of its own and the caller waits for it. On a thread with
+// windows, WinHTTP's wait restarts after every window message it dispatches (a one-second
+// timer is enough), so a silent server would hold the probe for ever; on a thread without
+// windows the wait ends with the time-out. Input that arrives meanwhile waits in the queue.
 ServerTime queryServerTime(const std::string& serverText) {
-    ComPtr<IDispatch> request = createRequestObject();
-    if (!request) return {};
-    WinHttpRequestExchange exchange(std::move(request));  // releases the object on every path
-    exchange.configure();
-    return queryServerTimeVia(exchange, serverText, systemTicks);
+    ProbeJob job{serverText, {}};
+    const HANDLE thread = CreateThread(nullptr, 0, runProbe, &job, 0, nullptr);
+    if (!thread) return {};
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    return job.result;
 }

@@ -77,4 +77,19 @@ TEST(ProbeUnderWine, FailuresComeBackAsNotOk) {
     EXPECT_FALSE(probe("").result.ok);
 }
 
+TEST(ProbeUnderWine, AServerSlowerThanTheReceiveTimeOutEndsTheProbe) {
+    for (bool silent : {false, true}) {
+        SCOPED_TRACE(silent ? "never answers" : "answers after 6 s");
+        LoopbackHttpServer server([silent](const HttpRequestHead&) {
+            HttpAnswer a{answerWithDate("200 OK", kDate)};
+            a.delayMs = 6000;
+            a.hold = silent;
+            return a;
+        });
+        const Probed p = probe(server.url());
+        EXPECT_FALSE(p.result.ok);
+        EXPECT_LT(p.outerMs, 5900u);
+    }
+}
+
 }  // namespace
