@@ -1,0 +1,133 @@
+// Bad servers and faults: each probe fails cleanly, the fallback goes on, nothing is lost.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include "blackbox.h"
+
+namespace {
+
+const char kFailed[] = "时间服务器连接失败......";
+
+struct HostileCase {
+    const char* name;
+    HttpAnswer answer;
+};
+
+std::string withDate(const std::string& date) { return answerWithDate("200 OK", date); }
+
+std::vector<HostileCase> hostileCases() {
+    HttpAnswer late{withDate(httpDateNow())};
+    late.delayMs = 6000;  // past the 5 s receive time-out
+    HttpAnswer silent;
+    silent.hold = true;
+    return {
+        {"answers after 6 s", late},
+        {"accepts and never answers", silent},
+        {"garbage status line", HttpAnswer{"SPLAT 99 ??\r\nDate: " + httpDateNow() + "\r\n\r\n"}},
+        {"64 KiB Date", HttpAnswer{withDate(std::string(65536, '7'))}},
+        {"high bytes and a NUL in Date", HttpAnswer{withDate(std::string("Thu, 09 J\xFF\x00n 2011 12:34:56 GMT", 31))}},
+        {"closed inside the headers", HttpAnswer{"HTTP/1.1 200 OK\r\nContent-Le"}},
+        {"a Date the parser rejects", HttpAnswer{withDate("Thu, 31 Jun 2011 25:61:00 GMT")}},
+    };
+}
+
+// The first server of the list turns hostile (it is asked twice: as the shown text and as
+// item 0); the others answer 404 at once; once healed, every server tells the time.
+class HostileServer {
+public:
+    explicit HostileServer(HttpAnswer hostile)
+        : hostile_(std::move(hostile)), server_([this](const HttpRequestHead& r) { return answer(r); }) {}
+    void heal() { healed_ = true; }
+    std::string url() const { return server_.url(); }
+    std::vector<HttpRequestHead> requests() { return server_.requests(); }
+
+private:
+    HttpAnswer answer(const HttpRequestHead& r) {
+        if (healed_) return dateNow(r);
+        if (r.host == "www.ntsc.ac.cn") return hostile_;
+        return HttpAnswer{"HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n"};
+    }
+    HttpAnswer hostile_;
+    std::atomic<bool> healed_{false};
+    LoopbackHttpServer server_;
+};
+
+TEST_F(Program, EveryHostileAnswerFailsItsProbeAndTheNextFetchSucceeds) {
+    for (const HostileCase& c : hostileCases()) {
+        SCOPED_TRACE(c.name);
+        HostileServer server(c.answer);
+        QuorvelProcess q(server.url());
+        ASSERT_TRUE(q.started());
+        q.click(Control::图形按钮_获取时间);
+        ASSERT_TRUE(waitFor([&] { return q.text(Control::编辑框_服务器时间) == kFailed; }, 90000));
+        EXPECT_EQ(server.requests().size(), 9u);  // the fallback went through the whole list
+        EXPECT_TRUE(q.enabled(Control::图形按钮_获取时间));
+        EXPECT_FALSE(q.enabled(Control::图形按钮_开始校准));
+
+        server.heal();
+        q.click(Control::图形按钮_获取时间);
+        EXPECT_TRUE(waitFor([&] { return q.text(Control::编辑框_服务器时间).find("年") != std::string::npos; }));
+        EXPECT_TRUE(q.enabled(Control::图形按钮_开始校准));
+        EXPECT_TRUE(q.running());
+    }
+}
+
+TEST_F(Program, ClosingTheWindowDuringAProbeEndsTheProgramWithNoFurtherProbe) {
+    for (bool withEsc : {true, false}) {
+        SCOPED_TRACE(withEsc ? "Esc" : "close button");
+        LoopbackHttpServer server([](const HttpRequestHead&) {
+            HttpAnswer a{"HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n"};
+            a.delayMs = 2000;
+            return a;
+        });
+        QuorvelProcess q(server.url());
+        ASSERT_TRUE(q.started());
+        q.click(Control::图形按钮_获取时间);
+        ASSERT_TRUE(waitFor([&] { return server.requests().size() == 1; }));
+        // Input given while the probe waits is handled when it ends, before any further probe.
+        if (withEsc)
+            pressKey(VK_ESCAPE);
+        else
+            q.click(Control::图形按钮_关闭);
+        DWORD code = 99;
+        ASSERT_TRUE(q.waitForExit(30000, &code));
+        EXPECT_EQ(code, 0u);
+        EXPECT_EQ(server.requests().size(), 1u);
+    }
+}
+
+TEST_F(Program, TwoCopiesWorkSideBySideAndShareTheOptionsAtTheirNextStart) {
+    LoopbackHttpServer server(dateNow);
+    QuorvelProcess first(server.url());
+    ASSERT_TRUE(first.started());
+    QuorvelProcess second(server.url());
+    ASSERT_TRUE(second.started());
+    ASSERT_NE(first.window(), second.window());
+    // Side by side, so that real clicks reach each one.
+    RECT r;
+    GetWindowRect(first.window(), &r);
+    SetWindowPos(first.window(), nullptr, r.left - 150, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(second.window(), nullptr, r.left + 150, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(waitFor([&] {
+        RECT a, b;
+        GetWindowRect(first.window(), &a);
+        GetWindowRect(second.window(), &b);
+        return a.left == r.left - 150 && b.left == r.left + 150;
+    }));
+
+    for (QuorvelProcess* q : {&first, &second}) {
+        q->click(Control::图形按钮_获取时间);
+        EXPECT_TRUE(waitFor([&] { return q->text(Control::编辑框_服务器时间).find("年") != std::string::npos; }));
+    }
+    first.click(Control::选择框_自动退出);
+    ASSERT_TRUE(waitFor([&] { return registryValueExists(kRudo, "zdtc"); }));
+    EXPECT_EQ(second.checked(Control::选择框_自动退出), 0);  // read only at start
+    QuorvelProcess third(server.url());
+    ASSERT_TRUE(third.started());
+    EXPECT_EQ(third.checked(Control::选择框_自动退出), 1);
+}
+
+}  // namespace
