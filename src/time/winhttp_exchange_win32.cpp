@@ -164,7 +164,7 @@ struct ProbeJob {
 
 DWORD WINAPI runProbe(void* parameter) {
     auto* job = static_cast<ProbeJob*>(parameter);
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     {
         ComPtr<IDispatch> request = createRequestObject();
         if (request) {
@@ -181,8 +181,10 @@ DWORD WINAPI runProbe(void* parameter) {
 
 // The exchange runs on a thread of its own and the caller waits for it. On a thread with
 // windows, WinHTTP's wait restarts after every window message it dispatches (a one-second
-// timer is enough), so a silent server would hold the probe for ever; on a thread without
-// windows the wait ends with the time-out. Input that arrives meanwhile waits in the queue.
+// timer is enough), so a silent server would hold the probe for ever; on a thread whose
+// apartment gets no messages the wait ends with the time-out. The apartment is a
+// single-threaded one: a multithreaded apartment set up and torn down for each probe stops
+// working after 63 probes under Wine. Input that arrives meanwhile waits in the queue.
 ServerTime queryServerTime(const std::string& serverText) {
     ProbeJob job{serverText, {}};
     const HANDLE thread = CreateThread(nullptr, 0, runProbe, &job, 0, nullptr);
