@@ -26,6 +26,7 @@ add_custom_command(
 add_library(quorvel_platform STATIC
     src/time/winhttp_exchange_win32.cpp
     src/sync/sync_platform_win32.cpp
+    src/sync/bindings_win32.cpp
     src/settings/settings_store_win32.cpp
     src/ui/main_window_win32.cpp
     src/ui/controls_win32.cpp
@@ -55,6 +56,12 @@ add_test(NAME probe_under_wine COMMAND quorvel_probe_tests)
 add_executable(quorvel_store_tests tests/win32/settings_store_win32_test.cpp)
 target_link_libraries(quorvel_store_tests PRIVATE quorvel_platform quorvel_core gtest_main -static)
 add_test(NAME store_under_wine COMMAND quorvel_store_tests)
+
+# The program's own code driven in the test's process, for the owners' handle counts.
+add_executable(quorvel_leak_tests tests/win32/leak_win32_test.cpp tests/win32/ole_main.cpp)
+target_link_libraries(quorvel_leak_tests PRIVATE quorvel_platform quorvel_test_support gtest -static)
+add_test(NAME leak_under_wine COMMAND quorvel_leak_tests)
+set_tests_properties(leak_under_wine PROPERTIES TIMEOUT 600)
 
 # The portable suite again, built by the target's compiler and run on the target's runtime.
 add_executable(quorvel_unit_tests_win

@@ -4,6 +4,7 @@
 
 #include "settings/registry_path.h"
 #include "settings/settings_store.h"
+#include "time/live_handles.h"
 
 namespace {
 
@@ -14,12 +15,26 @@ public:
     OwnedKey(const OwnedKey&) = delete;
     OwnedKey& operator=(const OwnedKey&) = delete;
     ~OwnedKey() {
-        if (key_) RegCloseKey(key_);
+        if (!key_) return;
+        RegCloseKey(key_);
+        --g_liveHandles;
     }
-    HKEY* put() { return &key_; }
+    bool open(HKEY root, const std::string& path, REGSAM access) {
+        return took(RegOpenKeyExA(root, path.c_str(), 0, access, &key_));
+    }
+    // Creates the missing keys along the path too.
+    bool create(HKEY root, const std::string& path) { return took(RegCreateKeyA(root, path.c_str(), &key_)); }
     HKEY get() const { return key_; }
 
 private:
+    bool took(LONG status) {
+        if (status != ERROR_SUCCESS) {
+            key_ = nullptr;
+            return false;
+        }
+        ++g_liveHandles;
+        return true;
+    }
     HKEY key_ = nullptr;
 };
 
@@ -34,8 +49,7 @@ HKEY hiveOf(int root) {
 }
 
 bool openForWriting(int root, const RegistryPath& path, OwnedKey& key) {
-    if (RegOpenKeyExA(hiveOf(root), path.key.c_str(), 0, KEY_WRITE, key.put()) == ERROR_SUCCESS) return true;
-    return RegCreateKeyA(hiveOf(root), path.key.c_str(), key.put()) == ERROR_SUCCESS;
+    return key.open(hiveOf(root), path.key, KEY_WRITE) || key.create(hiveOf(root), path.key);
 }
 
 bool setValue(int root, const std::string& fullPath, DWORD type, const BYTE* data, DWORD size) {
@@ -50,14 +64,14 @@ bool setValue(int root, const std::string& fullPath, DWORD type, const BYTE* dat
 bool valueExists(int root, const std::string& fullPath) {
     const RegistryPath path = splitRegistryPath(fullPath);
     OwnedKey key;
-    if (RegOpenKeyExA(hiveOf(root), path.key.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) return false;
+    if (!key.open(hiveOf(root), path.key, KEY_READ)) return false;
     return RegQueryValueExA(key.get(), path.value.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
 std::string readText(int root, const std::string& fullPath) {
     const RegistryPath path = splitRegistryPath(fullPath);
     OwnedKey key;
-    if (RegOpenKeyExA(hiveOf(root), path.key.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) return {};
+    if (!key.open(hiveOf(root), path.key, KEY_READ)) return {};
     DWORD type = 0, size = 0;
     if (RegQueryValueExA(key.get(), path.value.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return {};
     if (type != REG_SZ && type != REG_EXPAND_SZ) return {};
@@ -88,7 +102,7 @@ bool deleteValue(int root, const std::string& fullPath) {
     const RegistryPath path = splitRegistryPath(fullPath);
     {
         OwnedKey key;
-        if (RegOpenKeyExA(hiveOf(root), path.key.c_str(), 0, KEY_WRITE, key.put()) == ERROR_SUCCESS &&
+        if (key.open(hiveOf(root), path.key, KEY_WRITE) &&
             RegDeleteValueA(key.get(), path.value.c_str()) == ERROR_SUCCESS)
             return true;
     }

@@ -5,26 +5,40 @@
 
 #include <utility>
 
+#include "time/live_handles.h"
+
 template <typename Handle, BOOL(WINAPI* Free)(Handle)>
 class Owned {
 public:
     Owned() = default;
-    explicit Owned(Handle h) : h_(h) {}
+    explicit Owned(Handle h) : h_(h) {
+        if (h_) ++g_liveHandles;
+    }
     Owned(const Owned&) = delete;
     Owned& operator=(const Owned&) = delete;
     Owned(Owned&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
     Owned& operator=(Owned&& o) noexcept {
-        if (this != &o) reset(std::exchange(o.h_, nullptr));
+        if (this != &o) {
+            reset();
+            h_ = std::exchange(o.h_, nullptr);  // counted already, by o
+        }
         return *this;
     }
     ~Owned() { reset(); }
     void reset(Handle h = nullptr) {
-        if (h_) Free(h_);
+        if (h_) {
+            Free(h_);
+            --g_liveHandles;
+        }
         h_ = h;
+        if (h_) ++g_liveHandles;
     }
     Handle get() const { return h_; }
     // Hands the handle over to a new owner (the system, for a window region).
-    Handle release() { return std::exchange(h_, nullptr); }
+    Handle release() {
+        if (h_) --g_liveHandles;
+        return std::exchange(h_, nullptr);
+    }
     explicit operator bool() const { return h_ != nullptr; }
 
 private:
@@ -55,12 +69,16 @@ public:
     BorrowedDc(const BorrowedDc&) = delete;
     BorrowedDc& operator=(const BorrowedDc&) = delete;
     ~BorrowedDc() {
-        if (dc_) ReleaseDC(window_, dc_);
+        if (!dc_) return;
+        ReleaseDC(window_, dc_);
+        --g_liveHandles;
     }
     HDC get() const { return dc_; }
 
 private:
-    BorrowedDc(HWND window, HDC dc) : window_(window), dc_(dc) {}
+    BorrowedDc(HWND window, HDC dc) : window_(window), dc_(dc) {
+        if (dc_) ++g_liveHandles;
+    }
     HWND window_;
     HDC dc_;
 };
