@@ -10,6 +10,11 @@ configure_native
 cmake --build build/native -j "$(nproc)"
 (cd build/native && ctest --output-on-failure)
 
+configure_sanitized
+cmake --build build/sanitize -j "$(nproc)"
+(cd build/sanitize && ctest --output-on-failure)
+"$here/scripts/fuzz.sh" --ci
+
 configure_windows i686
 cmake --build build/win32 -j "$(nproc)"
 

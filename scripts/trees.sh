@@ -5,6 +5,12 @@ configure_native() {
     cmake -S "$here" -B "$here/build/native" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Debug > /dev/null
 }
 
+# The same native suites, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+configure_sanitized() {
+    cmake -S "$here" -B "$here/build/sanitize" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Debug \
+        -DQUORVEL_SANITIZE=ON > /dev/null
+}
+
 # configure_windows <i686|x86_64> [cmake options]: the i686 tree is build/win32, the other build/win64.
 configure_windows() {
     local arch=$1

@@ -68,13 +68,14 @@ DateTime addSpan(DateTime t, double span) {
     return DateTime{serialFromContinuous(continuousFromSerial(t.serial) + span)};
 }
 
-// GBK double-byte characters used by the text forms.
-const char kYear[] = "年";
-const char kMonth[] = "月";
-const char kDay[] = "日";
-const char kHour[] = "时";
-const char kMinute[] = "分";
-const char kSecond[] = "秒";
+// The GBK double-byte characters of the text forms (年 月 日 时 分 秒), spelt as bytes so that
+// the parser reads the same whatever character set it is compiled with.
+const char kYear[] = "\xC4\xEA";
+const char kMonth[] = "\xD4\xC2";
+const char kDay[] = "\xC8\xD5";
+const char kHour[] = "\xCA\xB1";
+const char kMinute[] = "\xB7\xD6";
+const char kSecond[] = "\xC3\xEB";
 
 struct Cursor {
     const std::string& text;
