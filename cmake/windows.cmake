@@ -47,6 +47,7 @@ target_link_libraries(Quorvel PRIVATE quorvel_platform -static)
 
 add_library(quorvel_test_support STATIC tests/win32/loopback_http_server.cpp)
 target_link_libraries(quorvel_test_support PUBLIC quorvel_flags ws2_32)
+target_include_directories(quorvel_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/win32)
 
 add_executable(quorvel_probe_tests tests/win32/time_probe_win32_test.cpp tests/win32/ole_main.cpp)
 target_link_libraries(quorvel_probe_tests PRIVATE quorvel_platform quorvel_test_support gtest -static)
@@ -90,3 +91,9 @@ add_dependencies(quorvel_blackbox_tests Quorvel)  # the program it drives must b
 target_link_libraries(quorvel_blackbox_tests PRIVATE quorvel_test_support quorvel_flags gtest_main advapi32 gdi32 shell32 -static)
 add_test(NAME blackbox_under_wine COMMAND quorvel_blackbox_tests)
 set_tests_properties(blackbox_under_wine PROPERTIES TIMEOUT 900)
+
+# Benchmarks (scripts/bench.sh runs them): the program's figures against baselines.
+add_executable(bench_minimal_window WIN32 tests/bench/minimal_window.cpp)
+target_link_libraries(bench_minimal_window PRIVATE -static)
+add_executable(quorvel_bench tests/bench/bench_win32.cpp)
+target_link_libraries(quorvel_bench PRIVATE quorvel_platform quorvel_test_support winhttp -static)
