@@ -37,6 +37,14 @@ bool boxHoldsText(HWND box, const char* text);
 // The calibration notice when it is showing.
 HWND shownBalloon();
 
+struct DragResult {
+    RECT before, after;  // the window's rectangle
+};
+
+// Presses on a control, waits until the program has taken the press (the move loop has begun,
+// or the control has the focus), drags 40 px left and 30 px down, and releases.
+DragResult drag(const QuorvelProcess& q, Control from, bool expectMoveLoop);
+
 // Sets a REG_SZ (empty) or REG_DWORD value under HKLM, creating the key.
 void storeText(const char* key, const char* value, const std::string& text);
 void storeInteger(const char* key, const char* value, DWORD data);

@@ -140,18 +140,9 @@ TEST_F(Program, TheMenuButtonAndARightPressOnTheDecorationOpenTheMenu) {
 TEST_F(Program, ALeftPressOnTheDecorationMovesTheWindow) {
     QuorvelProcess q;
     ASSERT_TRUE(q.started());
-    RECT picture, before, after;
-    GetWindowRect(q.control(Control::图片框1), &picture);
-    GetWindowRect(q.window(), &before);
-    const int x = picture.left + 30, y = picture.top + 30;
-    q.pressAt(x, y);
-    ASSERT_TRUE(waitFor([&] { return (q.threadState().flags & GUI_INMOVESIZE) != 0; }));
-    for (int i = 1; i <= 10; ++i) q.moveTo(x + 3 * i, y - 2 * i);
-    q.releaseAt(x + 30, y - 20);
-    ASSERT_TRUE(waitFor([&] { return (q.threadState().flags & GUI_INMOVESIZE) == 0; }));
-    GetWindowRect(q.window(), &after);
-    EXPECT_EQ(after.left, before.left + 30);
-    EXPECT_EQ(after.top, before.top - 20);
+    const DragResult d = drag(q, Control::图片框1, true);
+    EXPECT_EQ(d.after.left, d.before.left - 40);
+    EXPECT_EQ(d.after.top, d.before.top + 30);
 }
 
 class WebLinks : public Program {
@@ -167,11 +158,6 @@ protected:
         RegSetValueExA(key, "Browsers", 0, REG_SZ, reinterpret_cast<const BYTE*>(browser.c_str()),
                        static_cast<DWORD>(browser.size() + 1));
         RegCloseKey(key);
-    }
-    static std::string windowsPath(std::string unixPath) {
-        for (char& c : unixPath)
-            if (c == '/') c = '\\';
-        return "Z:" + unixPath;
     }
     std::string recorded() const {
         std::ifstream in(windowsPath(log_));

@@ -234,35 +234,6 @@ TEST_F(Program, TheCloseButtonClosesOnAReleaseInsideOnly) {
     EXPECT_EQ(code, 0u);
 }
 
-bool inMoveLoop(const QuorvelProcess& q) { return (q.threadState().flags & GUI_INMOVESIZE) != 0; }
-
-struct DragResult {
-    RECT before, after;
-};
-
-// Presses on a control, waits until the program has taken the press (the move loop has begun,
-// or the control has the focus), drags 40 px left and 30 px down, and releases.
-
-DragResult drag(const QuorvelProcess& q, Control from, bool expectMoveLoop) {
-    DragResult d;
-    RECT r;
-    GetWindowRect(q.control(from), &r);
-    GetWindowRect(q.window(), &d.before);
-    const int x = r.left + 20, y = r.top + 8;
-    q.pressAt(x, y);
-    if (expectMoveLoop) {
-        EXPECT_TRUE(waitFor([&] { return inMoveLoop(q); }));
-    } else {
-        EXPECT_TRUE(waitFor([&] { return q.threadState().hwndFocus == q.control(from); }));
-        EXPECT_FALSE(inMoveLoop(q));
-    }
-    for (int i = 1; i <= 10; ++i) q.moveTo(x - 4 * i, y + 3 * i);
-    q.releaseAt(x - 40, y + 30);
-    EXPECT_TRUE(waitFor([&] { return !inMoveLoop(q) && SendMessageA(q.window(), WM_NULL, 0, 0) == 0; }));
-    GetWindowRect(q.window(), &d.after);
-    return d;
-}
-
 TEST_F(Program, DraggingTheTitleLabelMovesTheWindow) {
     QuorvelProcess q;
     ASSERT_TRUE(q.started());

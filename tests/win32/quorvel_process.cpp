@@ -6,13 +6,13 @@
 #error "QUORVEL_EXE must name the program under test"
 #endif
 
-namespace {
-
 std::string windowsPath(std::string unixPath) {
     for (char& c : unixPath)
         if (c == '/') c = '\\';
     return "Z:" + unixPath;
 }
+
+namespace {
 
 // The exe under test: QUORVEL_EXE_OVERRIDE in the environment wins (the 32-bit smoke test).
 std::string programPath() {

@@ -8,6 +8,9 @@
 
 #include "ui/controls.h"
 
+// A host path as Wine's Z: drive shows it.
+std::string windowsPath(std::string unixPath);
+
 // Waits for a condition by polling; no fixed sleeps. False when it did not hold in time.
 bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = 30000);
 
