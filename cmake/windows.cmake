@@ -82,6 +82,7 @@ add_executable(quorvel_blackbox_tests
     tests/win32/blackbox_settings_test.cpp
     tests/win32/blackbox_tray_test.cpp
     tests/win32/blackbox_hostile_test.cpp
+    tests/win32/blackbox_leak_test.cpp
     src/ui/form.cpp)
 # The browser the web links reach in the test prefix: a script that records the address.
 configure_file(tests/win32/record-browser.sh ${CMAKE_CURRENT_BINARY_DIR}/browser/record-browser.sh COPYONLY)

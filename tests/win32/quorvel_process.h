@@ -44,6 +44,9 @@ public:
     void releaseAt(int screenX, int screenY) const;
 
     bool waitForExit(DWORD timeoutMs, DWORD* exitCode);
+    // Resident memory of the Wine process that runs the program, as the host sees it (KiB;
+    // -1 when it cannot be found). Wine itself reports no memory figures for other processes.
+    long residentKib() const;
     // What the program's user-interface thread holds now: focus, capture, move loop.
     GUITHREADINFO threadState() const;
     bool running() const;
