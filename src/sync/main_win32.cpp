@@ -7,7 +7,9 @@
 
 #include "settings/options.h"
 #include "sync/bindings_win32.h"
+#include "sync/sync_platform.h"
 #include "sync/sync_state.h"
+#include "time/time_probe.h"
 
 namespace {
 
@@ -36,6 +38,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     noteExecutablePath(path);
     SetCurrentDirectoryA((runDirectory() + "\\").c_str());  // "C:" alone would mean C:'s current folder
     std::atexit(releaseAtExit);
+    setProbeWaitHandler(handlePendingEvents);  // the window stays alive while a probe waits
 
     if (createMainWindow(instance, formBindings())) runEventLoop();
     OleUninitialize();

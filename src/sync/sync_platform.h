@@ -3,6 +3,8 @@
 
 #include "time/date_time.h"
 
+// Handles the events waiting now, as the event loop would; false once the loop is to end.
+bool handlePendingEvents();
 // Handles pending events for at least the given milliseconds; nothing for 0 or less.
 void pauseWithEvents(int milliseconds);
 // Writes the clock as local time; false when the system refuses.

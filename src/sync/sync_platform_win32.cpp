@@ -5,18 +5,23 @@
 #include "sync/sync_state.h"
 #include "ui/main_window_win32.h"
 
+bool handlePendingEvents() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));  // left for the event loop
+            return false;
+        }
+        dispatchWithFrameRules(msg);
+    }
+    return true;
+}
+
 void pauseWithEvents(int milliseconds) {
     if (milliseconds <= 0) return;
     const DWORD start = GetTickCount();
     do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) {
-                PostQuitMessage(static_cast<int>(msg.wParam));  // left for the event loop
-                return;
-            }
-            dispatchWithFrameRules(msg);
-        }
+        if (!handlePendingEvents()) return;
         Sleep(0);
     } while (!pauseIsOver(start, GetTickCount(), static_cast<uint32_t>(milliseconds)));
 }

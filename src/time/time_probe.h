@@ -32,3 +32,8 @@ ServerTime queryServerTimeVia(DateHeaderExchange& exchange, const std::string& s
 
 // The real probe over the platform's HTTP automation object.
 ServerTime queryServerTime(const std::string& serverText);
+
+// Called whenever events arrive while a probe waits for its answer, so that the window stays
+// alive meanwhile; without one, events wait until the probe has ended.
+using ProbeWaitHandler = bool (*)();
+void setProbeWaitHandler(ProbeWaitHandler handler);

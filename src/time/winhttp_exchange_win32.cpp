@@ -157,6 +157,8 @@ ComPtr<IDispatch> createRequestObject() {
 
 uint32_t systemTicks() { return GetTickCount(); }
 
+ProbeWaitHandler g_waitHandler = nullptr;
+
 struct ProbeJob {
     const std::string& serverText;
     ServerTime result;
@@ -184,12 +186,18 @@ DWORD WINAPI runProbe(void* parameter) {
 // timer is enough), so a silent server would hold the probe for ever; on a thread whose
 // apartment gets no messages the wait ends with the time-out. The apartment is a
 // single-threaded one: a multithreaded apartment set up and torn down for each probe stops
-// working after 63 probes under Wine. Input that arrives meanwhile waits in the queue.
+// working after 63 probes under Wine. Events that arrive meanwhile go to the wait handler.
 ServerTime queryServerTime(const std::string& serverText) {
     ProbeJob job{serverText, {}};
     const HANDLE thread = CreateThread(nullptr, 0, runProbe, &job, 0, nullptr);
     if (!thread) return {};
-    WaitForSingleObject(thread, INFINITE);
+    bool handling = g_waitHandler != nullptr;
+    // Once the event loop is to end, only the probe is waited for.
+    while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, handling ? QS_ALLINPUT : 0) == WAIT_OBJECT_0 + 1)
+        handling = g_waitHandler();
+    WaitForSingleObject(thread, INFINITE);  // also when the wait above failed
     CloseHandle(thread);
     return job.result;
 }
+
+void setProbeWaitHandler(ProbeWaitHandler handler) { g_waitHandler = handler; }

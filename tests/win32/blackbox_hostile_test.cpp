@@ -87,7 +87,7 @@ TEST_F(Program, ClosingTheWindowDuringAProbeEndsTheProgramWithNoFurtherProbe) {
         ASSERT_TRUE(q.started());
         q.click(Control::图形按钮_获取时间);
         ASSERT_TRUE(waitFor([&] { return server.requests().size() == 1; }));
-        // Input given while the probe waits is handled when it ends, before any further probe.
+        // The window closes while the probe waits; the probe ends and no further one starts.
         if (withEsc)
             pressKey(VK_ESCAPE);
         else
@@ -97,6 +97,30 @@ TEST_F(Program, ClosingTheWindowDuringAProbeEndsTheProgramWithNoFurtherProbe) {
         EXPECT_EQ(code, 0u);
         EXPECT_EQ(server.requests().size(), 1u);
     }
+}
+
+TEST_F(Program, TheWindowStaysAliveWhileAProbeWaitsForItsAnswer) {
+    LoopbackHttpServer server([](const HttpRequestHead& r) {
+        HttpAnswer a = dateNow(r);
+        a.delayMs = 3000;
+        return a;
+    });
+    QuorvelProcess q(server.url());
+    ASSERT_TRUE(q.started());
+    q.click(Control::图形按钮_获取时间);
+    ASSERT_TRUE(waitFor([&] { return server.requests().size() == 1; }));
+    // While the server keeps the answer back, the window answers messages, keeps ticking and
+    // can be moved.
+    DWORD_PTR ignored;
+    EXPECT_NE(SendMessageTimeoutA(q.window(), WM_NULL, 0, 0, SMTO_BLOCK, 500, &ignored), 0);
+    const std::string local = q.text(Control::编辑框_系统时间);
+    EXPECT_TRUE(waitFor([&] { return q.text(Control::编辑框_系统时间) != local; }, 2500));
+    EXPECT_EQ(q.text(Control::编辑框_服务器时间), "正在查找时间服务器......");
+    const DragResult d = drag(q, Control::标签1, true);
+    EXPECT_EQ(d.after.left, d.before.left - 40);
+    // Then the answer is taken as usual.
+    EXPECT_TRUE(waitFor([&] { return q.text(Control::编辑框_服务器时间).find("年") != std::string::npos; }));
+    EXPECT_EQ(server.requests().size(), 1u);
 }
 
 TEST_F(Program, TwoCopiesWorkSideBySideAndShareTheOptionsAtTheirNextStart) {

@@ -10,8 +10,10 @@
 
 #include "loopback_http_server.h"
 #include "sync/bindings_win32.h"
+#include "sync/sync_platform.h"
 #include "sync/sync_state.h"
 #include "time/live_handles.h"
+#include "time/time_probe.h"
 #include "ui/controls.h"
 #include "ui/main_window_win32.h"
 
@@ -50,6 +52,7 @@ TEST(LeakUnderWine, FetchesTicksAndNoticesLeaveMemoryAndHandlesWhereTheyWere) {
     LoopbackHttpServer server([](const HttpRequestHead&) { return HttpAnswer{answerWithDate("200 OK", httpDateNow())}; });
     SetEnvironmentVariableA("http_proxy", server.url().c_str());
     _putenv(("http_proxy=" + server.url()).c_str());
+    setProbeWaitHandler(handlePendingEvents);  // as the program does
     ASSERT_TRUE(createMainWindow(GetModuleHandleA(nullptr), formBindings()));
 
     work(10, 10);
