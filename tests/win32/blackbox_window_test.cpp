@@ -205,15 +205,24 @@ TEST_F(Program, TheStartedWindowIsPaintedWithItsPicturesAndKeptAsAScreenshot) {
     EXPECT_TRUE(saveBitmap(shot, "quorvel-window.bmp"));
 }
 
-TEST_F(Program, EscWithTheFocusInAnEditBoxEndsTheProgramCleanly) {
-    QuorvelProcess q;
-    ASSERT_TRUE(q.started());
-    q.click(Control::编辑框_服务器时间);
-    ASSERT_TRUE(waitFor([&] { return q.threadState().hwndFocus == q.control(Control::编辑框_服务器时间); }));
-    pressKey(VK_ESCAPE);
-    DWORD code = 99;
-    ASSERT_TRUE(q.waitForExit(20000, &code));
-    EXPECT_EQ(code, 0u);
+TEST_F(Program, EscWithTheFocusInAnEditBoxOrTheComboBoxEndsTheProgramCleanly) {
+    for (Control focused : {Control::编辑框_服务器时间, Control::组合框1}) {
+        SCOPED_TRACE(static_cast<int>(focused));
+        QuorvelProcess q;
+        ASSERT_TRUE(q.started());
+        // The drop-down's own edit field takes the focus: a child of the combo box.
+        RECT r;
+        GetWindowRect(q.control(focused), &r);
+        q.clickAt(r.left + 30, (r.top + r.bottom) / 2);
+        ASSERT_TRUE(waitFor([&] {
+            const HWND focus = q.threadState().hwndFocus;
+            return focus && (focus == q.control(focused) || GetParent(focus) == q.control(focused));
+        }));
+        pressKey(VK_ESCAPE);
+        DWORD code = 99;
+        ASSERT_TRUE(q.waitForExit(20000, &code));
+        EXPECT_EQ(code, 0u);
+    }
 }
 
 TEST_F(Program, TheCloseButtonClosesOnAReleaseInsideOnly) {
