@@ -45,7 +45,7 @@ target_link_libraries(quorvel_core PUBLIC $<LINK_ONLY:quorvel_platform>)
 add_executable(Quorvel WIN32 src/sync/main_win32.cpp src/ui/quorvel.rc)
 target_link_libraries(Quorvel PRIVATE quorvel_platform -static)
 
-add_library(quorvel_test_support STATIC tests/win32/loopback_http_server.cpp)
+add_library(quorvel_test_support STATIC tests/win32/loopback_http_server.cpp tests/win32/host_process.cpp)
 target_link_libraries(quorvel_test_support PUBLIC quorvel_flags ws2_32)
 target_include_directories(quorvel_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/win32)
 

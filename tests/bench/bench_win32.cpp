@@ -5,10 +5,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "host_process.h"
 #include "loopback_http_server.h"
 #include "sync/bindings_win32.h"
 #include "sync/sync_state.h"
@@ -44,37 +44,9 @@ void pumpMessages() {
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) dispatchWithFrameRules(msg);
 }
 
-std::string readFile(const std::string& path) {
-    std::string text;
-    if (FILE* f = std::fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-        std::fclose(f);
-    }
-    return text;
-}
-
-// Wine reports no memory figures for other processes, so they are read as the host sees the
-// Wine process that runs the program: its anonymous resident memory, the private bytes.
+// Its anonymous resident memory, the private bytes, as the host sees the Wine process.
 long privateKibOf(const std::string& program) {
-    const std::string name = program.substr(program.rfind('\\') + 1);
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA("Z:\\proc\\*", &entry);
-    if (find == INVALID_HANDLE_VALUE) return -1;
-    long kib = -1;
-    do {
-        if (entry.cFileName[0] < '0' || entry.cFileName[0] > '9') continue;
-        const std::string dir = std::string("Z:\\proc\\") + entry.cFileName + "\\";
-        const std::string command = readFile(dir + "cmdline").c_str();  // its first word
-        if (command.size() < name.size() || lstrcmpiA(command.c_str() + command.size() - name.size(), name.c_str()) != 0)
-            continue;
-        const std::string status = readFile(dir + "status");
-        const size_t at = status.find("RssAnon:");
-        if (at != std::string::npos) kib = std::strtol(status.c_str() + at + 8, nullptr, 10);
-    } while (kib < 0 && FindNextFileA(find, &entry));
-    FindClose(find);
-    return kib;
+    return hostProcessFigureKib(program.substr(program.rfind('\\') + 1), "RssAnon:");
 }
 
 struct Started {

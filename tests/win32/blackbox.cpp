@@ -16,6 +16,15 @@ void Program::SetUp() {
 
 HttpAnswer dateNow(const HttpRequestHead&) { return HttpAnswer{answerWithDate("200 OK", httpDateNow())}; }
 
+HttpAnswer notFound() { return HttpAnswer{"HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n"}; }
+
+testing::AssertionResult endsWithCodeZero(QuorvelProcess& q, DWORD timeoutMs) {
+    DWORD code = 99;
+    if (!q.waitForExit(timeoutMs, &code)) return testing::AssertionFailure() << "still running after " << timeoutMs << " ms";
+    if (code != 0) return testing::AssertionFailure() << "ended with exit code " << code;
+    return testing::AssertionSuccess();
+}
+
 HttpAnswer dateNowEarlyInASecond(const HttpRequestHead&) {
     // Wine takes a new clock time only within half a second of its own; the program writes
     // whole seconds. Late in a second, wait for the next one (the exchange stays under 1 s).

@@ -22,8 +22,13 @@ protected:
 
 // The answer of a good server: its current time.
 HttpAnswer dateNow(const HttpRequestHead&);
+// A server that has no such page (and no Date).
+HttpAnswer notFound();
 // Its current time, answered early in a second so that Wine takes it as the clock's own time.
 HttpAnswer dateNowEarlyInASecond(const HttpRequestHead&);
+
+// The program ends by itself within the time, with exit code 0.
+testing::AssertionResult endsWithCodeZero(QuorvelProcess& q, DWORD timeoutMs = 20000);
 
 // The pop-up menu when it is open.
 HWND openMenu();

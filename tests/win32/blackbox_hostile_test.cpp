@@ -48,7 +48,7 @@ private:
     HttpAnswer answer(const HttpRequestHead& r) {
         if (healed_) return dateNow(r);
         if (r.host == "www.ntsc.ac.cn") return hostile_;
-        return HttpAnswer{"HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n"};
+        return notFound();
     }
     HttpAnswer hostile_;
     std::atomic<bool> healed_{false};
@@ -79,7 +79,7 @@ TEST_F(Program, ClosingTheWindowDuringAProbeEndsTheProgramWithNoFurtherProbe) {
     for (bool withEsc : {true, false}) {
         SCOPED_TRACE(withEsc ? "Esc" : "close button");
         LoopbackHttpServer server([](const HttpRequestHead&) {
-            HttpAnswer a{"HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n"};
+            HttpAnswer a = notFound();
             a.delayMs = 2000;
             return a;
         });
@@ -92,9 +92,7 @@ TEST_F(Program, ClosingTheWindowDuringAProbeEndsTheProgramWithNoFurtherProbe) {
             pressKey(VK_ESCAPE);
         else
             q.click(Control::图形按钮_关闭);
-        DWORD code = 99;
-        ASSERT_TRUE(q.waitForExit(30000, &code));
-        EXPECT_EQ(code, 0u);
+        ASSERT_TRUE(endsWithCodeZero(q, 30000));
         EXPECT_EQ(server.requests().size(), 1u);
     }
 }

@@ -105,9 +105,7 @@ TEST_F(Program, WithBothAutomaticOptionsStoredItCalibratesAndEndsWithNoInput) {
             countedDown = countedDown || q.text(Control::编辑框_服务器时间) == "校准完成 0 秒后自动退出";
             return !q.running();
         }, 20000));
-        DWORD code = 99;
-        ASSERT_TRUE(q.waitForExit(5000, &code));
-        EXPECT_EQ(code, 0u);
+        ASSERT_TRUE(endsWithCodeZero(q, 5000));
         EXPECT_TRUE(countedDown);
         EXPECT_EQ(server.requests().size(), 1u + static_cast<size_t>(attempt));
         return;

@@ -32,7 +32,7 @@ TEST_F(Program, AFetchShowsTheSearchThenTheServersTimeTickingAndEnablesCalibrati
 
 TEST_F(Program, WhenNoServerAnswersEveryServerIsAskedInOrderAndTheFailureIsShown) {
     LoopbackHttpServer server([](const HttpRequestHead&) {
-        return HttpAnswer{"HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n"};
+        return notFound();
     });
     QuorvelProcess q(server.url());
     ASSERT_TRUE(q.started());
@@ -110,7 +110,6 @@ TEST_F(Program, AnAcceptedCalibrationShowsTheNoticeThenCountsDownAndEndsTheProgr
 
     // Each count stands for a whole tick, so polling sees every one of them.
     std::vector<std::string> seen;
-    DWORD code = 99;
     const bool ended = waitFor([&] {
         const std::string shown = q.text(Control::编辑框_服务器时间);
         if (shown.rfind("校准完成", 0) == 0 && (seen.empty() || seen.back() != shown)) seen.push_back(shown);
@@ -122,8 +121,7 @@ TEST_F(Program, AnAcceptedCalibrationShowsTheNoticeThenCountsDownAndEndsTheProgr
                                                "校准完成 1 秒后自动退出", "校准完成 0 秒后自动退出",
                                                "校准完成 -1 秒后自动退出"};
     EXPECT_EQ(seen, expected);
-    ASSERT_TRUE(q.waitForExit(5000, &code));
-    EXPECT_EQ(code, 0u);
+    ASSERT_TRUE(endsWithCodeZero(q, 5000));
 }
 
 }  // namespace

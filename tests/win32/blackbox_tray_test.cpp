@@ -60,9 +60,7 @@ TEST_F(Program, TheTrayIconIsAddedAtStartAndRemovedAtTheEnd) {
     otherId.uID = 101;
     EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &otherId));  // the check tells icons apart
     pressKey(VK_ESCAPE);
-    DWORD code = 99;
-    ASSERT_TRUE(q.waitForExit(20000, &code));
-    EXPECT_EQ(code, 0u);
+    ASSERT_TRUE(endsWithCodeZero(q));
     // Wine's shell also drops the icons of windows that are gone, so this shows that no icon
     // outlives the program, not which of the two removed it.
     EXPECT_FALSE(trayIconPresent(window));
@@ -112,9 +110,7 @@ TEST_F(Program, ExitFromTheMenuEndsTheProgramAlsoWhenMinimised) {
         ASSERT_NE(openMenuThroughTheTray(q), nullptr);
         pressKey(VK_UP);  // from no selection, Up picks the last item, "退出"
         pressKey(VK_RETURN);
-        DWORD code = 99;
-        ASSERT_TRUE(q.waitForExit(20000, &code));
-        EXPECT_EQ(code, 0u);
+        ASSERT_TRUE(endsWithCodeZero(q));
     }
 }
 

@@ -219,9 +219,7 @@ TEST_F(Program, EscWithTheFocusInAnEditBoxOrTheComboBoxEndsTheProgramCleanly) {
             return focus && (focus == q.control(focused) || GetParent(focus) == q.control(focused));
         }));
         pressKey(VK_ESCAPE);
-        DWORD code = 99;
-        ASSERT_TRUE(q.waitForExit(20000, &code));
-        EXPECT_EQ(code, 0u);
+        ASSERT_TRUE(endsWithCodeZero(q));
     }
 }
 
@@ -238,9 +236,7 @@ TEST_F(Program, TheCloseButtonClosesOnAReleaseInsideOnly) {
     EXPECT_TRUE(windowSurvivesItsPostedMessages(q));
     EXPECT_TRUE(q.running());
     q.click(Control::图形按钮_关闭);
-    DWORD code = 99;
-    ASSERT_TRUE(q.waitForExit(20000, &code));
-    EXPECT_EQ(code, 0u);
+    ASSERT_TRUE(endsWithCodeZero(q));
 }
 
 TEST_F(Program, DraggingTheTitleLabelMovesTheWindow) {

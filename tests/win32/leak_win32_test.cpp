@@ -5,9 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
+#include "host_process.h"
 #include "loopback_http_server.h"
 #include "sync/bindings_win32.h"
 #include "sync/sync_platform.h"
@@ -20,16 +19,7 @@
 namespace {
 
 // Resident memory as the host sees this (Wine) process.
-long residentKib() {
-    FILE* status = std::fopen("Z:\\proc\\self\\status", "r");
-    if (!status) return -1;
-    char line[256];
-    long kib = -1;
-    while (std::fgets(line, sizeof line, status))
-        if (std::strncmp(line, "VmRSS:", 6) == 0) kib = std::strtol(line + 6, nullptr, 10);
-    std::fclose(status);
-    return kib;
-}
+long residentKib() { return statusFigureKib(readHostFile("Z:\\proc\\self\\status"), "VmRSS:"); }
 
 void pumpMessages() {
     MSG msg;

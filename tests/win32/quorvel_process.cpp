@@ -1,8 +1,8 @@
 #include "quorvel_process.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
+
+#include "host_process.h"
 
 #ifndef QUORVEL_EXE
 #error "QUORVEL_EXE must name the program under test"
@@ -39,17 +39,6 @@ BOOL CALLBACK findMainWindow(HWND hwnd, LPARAM lParam) {
         return FALSE;
     }
     return TRUE;
-}
-
-std::string readWholeFile(const std::string& path) {
-    std::string text;
-    if (FILE* f = std::fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-        std::fclose(f);
-    }
-    return text;
 }
 
 void sendMouse(int x, int y, DWORD flags) {
@@ -107,23 +96,7 @@ bool QuorvelProcess::waitForExit(DWORD timeoutMs, DWORD* exitCode) {
     return true;
 }
 
-long QuorvelProcess::residentKib() const {
-    // The host process whose command line is the program's path.
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA("Z:\\proc\\*", &entry);
-    if (find == INVALID_HANDLE_VALUE) return -1;
-    long kib = -1;
-    do {
-        if (entry.cFileName[0] < '0' || entry.cFileName[0] > '9') continue;
-        const std::string dir = std::string("Z:\\proc\\") + entry.cFileName + "\\";
-        if (lstrcmpiA(readWholeFile(dir + "cmdline").c_str(), path_.c_str()) != 0) continue;
-        const std::string status = readWholeFile(dir + "status");
-        const size_t at = status.find("VmRSS:");
-        if (at != std::string::npos) kib = std::strtol(status.c_str() + at + 6, nullptr, 10);
-    } while (kib < 0 && FindNextFileA(find, &entry));
-    FindClose(find);
-    return kib;
-}
+long QuorvelProcess::residentKib() const { return hostProcessFigureKib(path_, "VmRSS:"); }
 
 GUITHREADINFO QuorvelProcess::threadState() const {
     GUITHREADINFO info{};

@@ -26,7 +26,6 @@ public:
     bool started() const { return window_ != nullptr; }
     // The Windows path the program was started from.
     std::string executablePath() const { return path_; }
-    DWORD processId() const { return process_.dwProcessId; }
     HWND window() const { return window_; }
     HWND control(Control c) const;
     std::string text(Control c) const;
